@@ -43,4 +43,10 @@ public:
     EVariantError() : EPlatformError("Invalid variant type conversion") {}
 };
 
+// A file that cannot be read, created or replaced; the message names the file and the reason.
+class EFileError : public EPlatformError {
+public:
+    using EPlatformError::EPlatformError;
+};
+
 } // namespace qv
