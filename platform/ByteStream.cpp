@@ -1,0 +1,95 @@
+// Byte-level encoding shared by every stream format of the program.
+#include "platform/ByteStream.h"
+
+#include <cstring>
+
+namespace qv {
+
+EReadError::EReadError(const std::string& what, size_t offset)
+    : EPlatformError("Damaged stream: " + what + " at byte offset " + std::to_string(offset)), m_offset(offset)
+{
+}
+
+void ByteWriter::WriteLittleEndian(uint64_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        m_data.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+void ByteWriter::WriteDouble(double value)
+{
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    WriteLittleEndian(bits, 8);
+}
+
+void ByteWriter::WriteString(std::string_view bytes)
+{
+    WriteInt32(static_cast<int32_t>(bytes.size()));
+    WriteBytes(bytes);
+}
+
+void ByteWriter::PatchInt32(size_t offset, int32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        m_data[offset + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
+}
+
+uint64_t ByteReader::ReadLittleEndian(int bytes, const char* what)
+{
+    const std::string_view raw = ReadBytes(static_cast<size_t>(bytes), what);
+    uint64_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<uint8_t>(raw[i]);
+    return value;
+}
+
+uint8_t ByteReader::ReadByte(const char* what)
+{
+    return static_cast<uint8_t>(ReadBytes(1, what)[0]);
+}
+
+double ByteReader::ReadDouble(const char* what)
+{
+    const uint64_t bits = ReadLittleEndian(8, what);
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+std::string_view ByteReader::ReadBytes(size_t count, const char* what)
+{
+    if (count > Remaining())
+        Fail(std::string("the stream ends inside ") + what);
+    const std::string_view bytes = m_data.substr(m_offset, count);
+    m_offset += count;
+    return bytes;
+}
+
+std::string_view ByteReader::ReadString(const char* what)
+{
+    const int32_t count = ReadInt32(what);
+    if (count <= 0)
+        return {};
+    if (static_cast<size_t>(count) > Remaining())
+        Fail(std::string("the length of ") + what + " (" + std::to_string(count) + ") runs past the end");
+    return ReadBytes(static_cast<size_t>(count), what);
+}
+
+int32_t ByteReader::ReadCount(const char* what, int32_t max)
+{
+    const size_t at = m_offset;
+    const int32_t count = ReadInt32(what);
+    if (count < 0 || count > max)
+        throw EReadError(std::string("impossible ") + what + " " + std::to_string(count), at);
+    return count;
+}
+
+void ByteReader::Seek(size_t offset, const char* what)
+{
+    if (offset > m_data.size())
+        Fail(std::string(what) + " runs past the end");
+    m_offset = offset;
+}
+
+} // namespace qv

@@ -1,0 +1,69 @@
+// Binary streams: little-endian encoding, and reads that refuse to run past the end.
+#include "platform/ByteStream.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+TEST(ByteStream, WritesLittleEndianAndReadsItBack)
+{
+    ByteWriter w;
+    w.WriteByte(0xAB);
+    w.WriteInt16(-2);
+    w.WriteInt32(1158);
+    w.WriteInt64(-5);
+    w.WriteDouble(2.5);
+    w.WriteString("#,##0.00|");
+    w.WriteInt32(0);
+    w.PatchInt32(w.Size() - 4, 35);
+    EXPECT_EQ(w.Data().substr(0, 7), std::string("\xAB\xFE\xFF\x86\x04\x00\x00", 7));
+    ByteReader r(w.Data());
+    EXPECT_EQ(r.ReadByte("tag"), 0xAB);
+    EXPECT_EQ(r.ReadInt16("short"), -2);
+    EXPECT_EQ(r.ReadInt32("class"), 1158);
+    EXPECT_EQ(r.ReadInt64("amount"), -5);
+    EXPECT_EQ(r.ReadDouble("double"), 2.5);
+    EXPECT_EQ(r.ReadString("format"), "#,##0.00|");
+    EXPECT_EQ(r.ReadInt32("length"), 35);
+    EXPECT_TRUE(r.AtEnd());
+}
+
+TEST(ByteStream, DamageIsReportedWithWhatAndWhere)
+{
+    struct Case {
+        std::string bytes;
+        std::function<void(ByteReader&)> read;
+        std::string message;
+    } cases[] = {
+        {std::string("\x01\x00", 2), [](ByteReader& r) { r.ReadInt32("block count"); },
+         "Damaged stream: the stream ends inside block count at byte offset 0"},
+        {std::string("\x09\x00\x00\x00" "abc", 7), [](ByteReader& r) { r.ReadString("format"); },
+         "Damaged stream: the length of format (9) runs past the end at byte offset 4"},
+        {std::string("\xFF\xFF\xFF\xFF", 4), [](ByteReader& r) { r.ReadCount("row count", 100); },
+         "Damaged stream: impossible row count -1 at byte offset 0"},
+        {std::string("\x00\x00\x00\x7F", 4), [](ByteReader& r) { r.ReadCount("row count", 100); },
+         "Damaged stream: impossible row count 2130706432 at byte offset 0"},
+    };
+    for (auto& c : cases) {
+        ByteReader r(c.bytes);
+        try {
+            c.read(r);
+            ADD_FAILURE() << c.message;
+        } catch (const EReadError& e) {
+            EXPECT_EQ(e.Message(), c.message);
+        }
+    }
+}
+
+TEST(ByteStream, NonPositiveStringCountsAreEmpty)
+{
+    ByteReader r(std::string("\x00\x00\x00\x00\xF0\xFF\xFF\xFF", 8));
+    EXPECT_EQ(r.ReadString("a"), "");
+    EXPECT_EQ(r.ReadString("b"), "");
+    EXPECT_TRUE(r.AtEnd());
+}
+
+} // namespace
+} // namespace qv
