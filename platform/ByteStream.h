@@ -44,7 +44,9 @@ private:
 // Every read checks the bytes that remain and raises EReadError naming `what` when they do not suffice.
 class ByteReader {
 public:
+    // The reader refers to the bytes; they must outlive it.
     explicit ByteReader(std::string_view data) : m_data(data) {}
+    explicit ByteReader(std::string&&) = delete;
 
     uint8_t ReadByte(const char* what);
     int16_t ReadInt16(const char* what) { return static_cast<int16_t>(ReadLittleEndian(2, what)); }

@@ -59,7 +59,8 @@ TEST(ByteStream, DamageIsReportedWithWhatAndWhere)
 
 TEST(ByteStream, NonPositiveStringCountsAreEmpty)
 {
-    ByteReader r(std::string("\x00\x00\x00\x00\xF0\xFF\xFF\xFF", 8));
+    const std::string bytes("\x00\x00\x00\x00\xF0\xFF\xFF\xFF", 8);
+    ByteReader r(bytes);
     EXPECT_EQ(r.ReadString("a"), "");
     EXPECT_EQ(r.ReadString("b"), "");
     EXPECT_TRUE(r.AtEnd());
