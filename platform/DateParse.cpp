@@ -1,6 +1,7 @@
 // A small scanner over date and time text.
 #include "platform/DateParse.h"
 
+#include "platform/AsciiText.h"
 #include "platform/Errors.h"
 #include "platform/Locale.h"
 
@@ -28,16 +29,6 @@ DateOrder OrderOf(const std::string& shortDateFormat)
         }
     }
     return DateOrder::MDY;
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 class Scanner {
@@ -162,8 +153,7 @@ std::optional<TDateTime> ScanTime(Scanner& s, const Locale& locale)
     return TryEncodeTime(hour, minute, second, ms);
 }
 
-template <typename Scan>
-std::optional<TDateTime> Whole(std::string_view text, const Locale& locale, Scan scan)
+template <typename Scan> std::optional<TDateTime> Whole(std::string_view text, const Locale& locale, Scan scan)
 {
     Scanner s(text);
     auto value = scan(s, locale);

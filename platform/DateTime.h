@@ -21,8 +21,8 @@ struct TimeParts {
 };
 
 bool IsLeapYear(int year);
-int DaysInMonth(int year, int month);                 // month 1..12
-bool IsValidDate(int year, int month, int day);       // years 1..9999
+int DaysInMonth(int year, int month);           // month 1..12
+bool IsValidDate(int year, int month, int day); // years 1..9999
 bool IsValidTime(int hour, int minute, int second, int millisecond);
 
 // nullopt when the parts do not form a valid date or time.

@@ -1,6 +1,7 @@
 // Line-preserving INI reading and writing.
 #include "platform/IniFile.h"
 
+#include "platform/AsciiText.h"
 #include "platform/AtomicFile.h"
 #include "platform/Errors.h"
 #include "platform/TextCodec.h"
@@ -17,21 +18,7 @@ namespace {
 
 std::string Trim(std::string_view s)
 {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
-    return std::string(s);
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+    return std::string(TrimSpace(s));
 }
 
 // The name of a "[name]" line, or nothing.

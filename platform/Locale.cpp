@@ -17,7 +17,7 @@ Locale MakeChina()
     l.ShortTimeFormat = "H:mm";
     l.LongTimeFormat = "H:mm:ss";
     l.ShortMonthNames = {"1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "12月"};
-    l.LongMonthNames = {"一月", "二月", "三月", "四月", "五月", "六月",
+    l.LongMonthNames = {"一月", "二月", "三月", "四月", "五月",   "六月",
                         "七月", "八月", "九月", "十月", "十一月", "十二月"};
     l.ShortDayNames = {"周日", "周一", "周二", "周三", "周四", "周五", "周六"};
     l.LongDayNames = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};

@@ -1,6 +1,7 @@
 // Locale-aware number reading, independent of the C library's locale.
 #include "platform/NumberParse.h"
 
+#include "platform/AsciiText.h"
 #include "platform/Errors.h"
 #include "platform/Locale.h"
 
@@ -10,20 +11,6 @@
 namespace qv {
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 bool IsDigit(char c)
 {

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::string_view kIndentUtf8 = "\xEE\x97\xA5"; // U+E5E5
 constexpr std::string_view kIndentGbk = "\xA3\xA0";
-constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD"; // U+FFFD
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80"; // U+3000
 
 bool IsAscii(std::string_view s)

@@ -1,6 +1,7 @@
 // Variant conversions, kept in one place so that every caller converts alike.
 #include "platform/Variant.h"
 
+#include "platform/AsciiText.h"
 #include "platform/DateParse.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/DecimalDigits.h"
@@ -13,25 +14,6 @@
 namespace qv {
 
 namespace {
-
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 int32_t CurrencyToInt32(Currency c)
 {
@@ -179,8 +161,8 @@ std::string Variant::ToString(const Locale& locale) const
 
 const char* VarKindName(VarKind kind)
 {
-    static constexpr const char* names[] = {"empty", "null", "integer", "double", "currency", "date", "boolean",
-                                            "string"};
+    static constexpr const char* names[] = {"empty",    "null", "integer", "double",
+                                            "currency", "date", "boolean", "string"};
     return names[static_cast<int>(kind)];
 }
 
@@ -191,7 +173,7 @@ std::string BoolToStr(bool value)
 
 bool StrToBool(std::string_view text, const Locale& locale)
 {
-    const std::string_view t = Trim(text);
+    const std::string_view t = TrimBlanks(text);
     if (EqualsIgnoreCase(t, "true"))
         return true;
     if (EqualsIgnoreCase(t, "false"))

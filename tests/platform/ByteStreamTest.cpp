@@ -39,7 +39,10 @@ TEST(ByteStream, DamageIsReportedWithWhatAndWhere)
     } cases[] = {
         {std::string("\x01\x00", 2), [](ByteReader& r) { r.ReadInt32("block count"); },
          "Damaged stream: the stream ends inside block count at byte offset 0"},
-        {std::string("\x09\x00\x00\x00" "abc", 7), [](ByteReader& r) { r.ReadString("format"); },
+        {std::string("\x09\x00\x00\x00"
+                     "abc",
+                     7),
+         [](ByteReader& r) { r.ReadString("format"); },
          "Damaged stream: the length of format (9) runs past the end at byte offset 4"},
         {std::string("\xFF\xFF\xFF\xFF", 4), [](ByteReader& r) { r.ReadCount("row count", 100); },
          "Damaged stream: impossible row count -1 at byte offset 0"},

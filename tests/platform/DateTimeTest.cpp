@@ -14,7 +14,7 @@ struct DateCase {
 TEST(DateTime, EncodesAndDecodesKnownSerials)
 {
     const DateCase cases[] = {
-        {1899, 12, 30, 0}, {1899, 12, 31, 1}, {1900, 1, 1, 2},   {1899, 12, 29, -1},
+        {1899, 12, 30, 0},    {1899, 12, 31, 1},   {1900, 1, 1, 2},    {1899, 12, 29, -1},
         {2000, 2, 29, 36585}, {2003, 5, 7, 37748}, {1, 1, 1, -693593}, {9999, 12, 31, 2958465},
     };
     for (const auto& c : cases) {
@@ -55,7 +55,7 @@ TEST(DateTime, TimeOfDayOfNegativeValuesIsTheAbsoluteFraction)
 
 TEST(DateTime, DayOfWeekCountsFromSunday)
 {
-    EXPECT_EQ(DayOfWeek(0), 6);                          // 30 December 1899 was a Saturday
+    EXPECT_EQ(DayOfWeek(0), 6);                            // 30 December 1899 was a Saturday
     EXPECT_EQ(DayOfWeek(*TryEncodeDate(2026, 12, 10)), 4); // a Thursday
 }
 

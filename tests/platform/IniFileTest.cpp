@@ -1,6 +1,6 @@
 // Settings files: reading, and rewriting a key without disturbing the rest of the file.
-#include "platform/Errors.h"
 #include "platform/IniFile.h"
+#include "platform/Errors.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,9 +14,9 @@ class IniFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("qv-ini-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir =
+            std::filesystem::temp_directory_path() / ("qv-ini-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
         m_path = (m_dir / "myini.ini").string();
     }

@@ -66,7 +66,10 @@ TEST(TextCodec, InvalidBytesDecodeAsReplacementCharacters)
         std::string in;
         std::string out;
     } decode[] = {
-        {"a\xFF" "b", "a\xEF\xBF\xBD" "b"},
+        {"a\xFF"
+         "b",
+         "a\xEF\xBF\xBD"
+         "b"},
         {"\x81", "\xEF\xBF\xBD"},
         {"\xB0\xA1\x81", "啊\xEF\xBF\xBD"},
         {std::string("x\0y", 3), std::string("x\0y", 3)},
@@ -77,10 +80,12 @@ TEST(TextCodec, InvalidBytesDecodeAsReplacementCharacters)
         std::string in;
         std::string out;
     } encode[] = {
-        {"a\xFF" "b", "a?b"},
-        {"\xE5\x95", "??"},        // truncated sequence
-        {"\xED\xA0\x80", "???"},   // a surrogate is no character
-        {"\xC0\xAF", "??"},        // overlong
+        {"a\xFF"
+         "b",
+         "a?b"},
+        {"\xE5\x95", "??"},      // truncated sequence
+        {"\xED\xA0\x80", "???"}, // a surrogate is no character
+        {"\xC0\xAF", "??"},      // overlong
         {"啊\x80", "\xB0\xA1?"},
     };
     for (const auto& c : encode)

@@ -1,7 +1,7 @@
 // Variant conversions between all kinds.
+#include "platform/Variant.h"
 #include "platform/Errors.h"
 #include "platform/Locale.h"
-#include "platform/Variant.h"
 
 #include <gtest/gtest.h>
 
@@ -43,9 +43,19 @@ TEST(Variant, ToIntegerRoundsHalvesToEven)
         Variant value;
         int32_t expected;
     } cases[] = {
-        {2.5, 2},         {3.5, 4},          {-2.5, -2},       {Amount("2.5"), 2}, {Amount("3.5"), 4},
-        {Amount("-2.5"), -2}, {Amount("2.5001"), 3}, {Variant("12.5"), 12}, {Variant(" 7 "), 7}, {true, -1},
-        {false, 0},       {Variant::FromDateTime(1.5), 2}, {int32_t(-9), -9},
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {Amount("2.5"), 2},
+        {Amount("3.5"), 4},
+        {Amount("-2.5"), -2},
+        {Amount("2.5001"), 3},
+        {Variant("12.5"), 12},
+        {Variant(" 7 "), 7},
+        {true, -1},
+        {false, 0},
+        {Variant::FromDateTime(1.5), 2},
+        {int32_t(-9), -9},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.value.ToInteger(zh), c.expected) << c.value.ToString(zh);
@@ -59,8 +69,14 @@ TEST(Variant, ToCurrencyRoundsToTenThousandthsHalfToEven)
         Variant value;
         const char* expected;
     } cases[] = {
-        {int32_t(5), "5"}, {0.03125, "0.0312"}, {0.09375, "0.0938"}, {Variant("0.00005"), "0"},
-        {Variant("0.00015"), "0.0002"}, {Variant("1e2"), "100"}, {true, "-1"}, {Variant::FromDateTime(2.25), "2.25"},
+        {int32_t(5), "5"},
+        {0.03125, "0.0312"},
+        {0.09375, "0.0938"},
+        {Variant("0.00005"), "0"},
+        {Variant("0.00015"), "0.0002"},
+        {Variant("1e2"), "100"},
+        {true, "-1"},
+        {Variant::FromDateTime(2.25), "2.25"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CurrToStr(c.value.ToCurrency(zh), zh), c.expected) << c.expected;
@@ -88,8 +104,8 @@ TEST(Variant, BooleansAndStrings)
     struct Case {
         const char* text;
         bool value;
-    } cases[] = {{"True", true}, {"false", false}, {"TRUE", true}, {" fAlSe ", false}, {"1", true},
-                 {"0", false},   {"-2.5", true}};
+    } cases[] = {{"True", true}, {"false", false}, {"TRUE", true}, {" fAlSe ", false},
+                 {"1", true},    {"0", false},     {"-2.5", true}};
     for (const auto& c : cases)
         EXPECT_EQ(Variant(c.text).ToBoolean(zh), c.value) << c.text;
     EXPECT_THROW(Variant("yes").ToBoolean(zh), EConvertError);
