@@ -1,0 +1,34 @@
+// Text cells: the text, shown as it is or through the display format used as an edit mask.
+#include "cells/StringCell.h"
+
+#include "formula/Manager.h"
+#include "platform/MaskFormat.h"
+
+namespace qv {
+
+const TXLCellClass& TXLCString::Class()
+{
+    static const TXLCellClass cls{"TXLCString", [] { return std::unique_ptr<TXLCell>(new TXLCString); }};
+    return cls;
+}
+
+std::string TXLCString::GetText()
+{
+    const std::string mask = GetFormatMask();
+    return mask.empty() ? m_text : FormatMaskText(mask, m_text);
+}
+
+void TXLCString::SetAsString(const std::string& text)
+{
+    if (text == m_text && !(Styles() & CellStyleBit(csWriteNotify)))
+        return;
+    m_text = text;
+    NotifyValue();
+}
+
+void TXLCString::SetValue(const Variant& value)
+{
+    SetAsString(value.ToString(XLManager().GetLocale()));
+}
+
+} // namespace qv

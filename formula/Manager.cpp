@@ -1,0 +1,169 @@
+// The manager's registries and its lifetime as a process-wide object.
+#include "formula/Manager.h"
+
+#include "platform/RecordingCanvas.h"
+#include "sheet/GridError.h"
+#include "sheet/Sheet.h"
+
+#include <algorithm>
+
+namespace qv {
+
+namespace {
+
+// Default printer metrics, used because there is no printer driver to ask.
+constexpr Size kDefaultResolution{600, 600};
+constexpr Size kDefaultPageDots{4676, 6744};
+
+enum class ManagerState { NotCreated, Alive, Destroyed };
+
+// Plain values outlive every static destructor, so objects destroyed at exit after the manager can still ask.
+constinit ManagerState g_state = ManagerState::NotCreated;
+constinit TXLManager* g_manager = nullptr;
+
+// Owns the manager; at exit it shuts the library down like DestroyXLManager.
+struct ManagerOwner {
+    std::unique_ptr<TXLManager> manager;
+    ~ManagerOwner()
+    {
+        g_state = ManagerState::Destroyed;
+        g_manager = nullptr;
+    }
+};
+
+ManagerOwner& Owner()
+{
+    static ManagerOwner owner;
+    return owner;
+}
+
+} // namespace
+
+TXLManager::TXLManager() : m_measureCanvas(std::make_unique<RecordingCanvas>(Size{1, 1}))
+{
+    RegisterStandardCellClasses(*this);
+    UpdatePageSize();
+}
+
+TXLManager::~TXLManager() = default;
+
+int TXLManager::RegisterCellClass(const TXLCellClass& cls, std::vector<std::string> formats)
+{
+    const int index = IndexOfCellClass(&cls);
+    if (index >= 0)
+        return index;
+    m_classes.push_back({&cls, {}, std::move(formats)});
+    return CellClassCount() - 1;
+}
+
+void TXLManager::RegisterEditors(const std::vector<const TXLCellClass*>& cellClasses,
+                                 const std::vector<const TXLEditorClass*>& editorClasses)
+{
+    for (const TXLCellClass* cls : cellClasses) {
+        auto& editors = m_classes[RegisterCellClass(*cls)].editors;
+        for (const TXLEditorClass* editor : editorClasses)
+            if (std::find(editors.begin(), editors.end(), editor) == editors.end())
+                editors.push_back(editor);
+    }
+}
+
+const TXLCellClass* TXLManager::CellClasses(int index) const
+{
+    return index >= 0 && index < CellClassCount() ? m_classes[index].cls : nullptr;
+}
+
+int TXLManager::IndexOfCellClass(const TXLCellClass* cls) const
+{
+    for (int i = 0; i < CellClassCount(); ++i)
+        if (m_classes[i].cls == cls)
+            return i;
+    return -1;
+}
+
+const TXLManager::ClassEntry* TXLManager::Find(const TXLCellClass* cls) const
+{
+    const int index = IndexOfCellClass(cls);
+    return index < 0 ? nullptr : &m_classes[index];
+}
+
+const TXLCellClass* TXLManager::CellClassByID(int32_t id) const
+{
+    if (id == 0)
+        return nullptr;
+    for (const ClassEntry& entry : m_classes)
+        if (CellClassID(entry.cls) == id)
+            return entry.cls;
+    return nullptr;
+}
+
+int TXLManager::EditorCount(const TXLCellClass* cls) const
+{
+    const ClassEntry* entry = Find(cls);
+    return entry ? static_cast<int>(entry->editors.size()) : 0;
+}
+
+const TXLEditorClass* TXLManager::EditorClass(const TXLCellClass* cls, int index) const
+{
+    const ClassEntry* entry = Find(cls);
+    if (!entry || index < 0 || index >= static_cast<int>(entry->editors.size()))
+        return nullptr;
+    return entry->editors[index];
+}
+
+const std::vector<std::string>* TXLManager::CellFormats(const TXLCellClass* cls) const
+{
+    const ClassEntry* entry = Find(cls);
+    return entry ? &entry->formats : nullptr;
+}
+
+void TXLManager::SetMeasureCanvas(std::unique_ptr<TXLCanvas> canvas)
+{
+    m_measureCanvas = std::move(canvas);
+    UpdatePageSize();
+}
+
+void TXLManager::UpdatePageSize()
+{
+    m_resolution = kDefaultResolution;
+    const int ppi = ScreenPixelsPerInch();
+    m_pageRect = {0, 0, kDefaultPageDots.cx * ppi / m_resolution.cx, kDefaultPageDots.cy * ppi / m_resolution.cy};
+    for (TXLSheet* sheet : m_sheets)
+        sheet->UpdatePageRect(true);
+}
+
+void TXLManager::AddSheet(TXLSheet* sheet)
+{
+    m_sheets.push_back(sheet);
+}
+
+void TXLManager::RemoveSheet(TXLSheet* sheet)
+{
+    m_sheets.erase(std::remove(m_sheets.begin(), m_sheets.end(), sheet), m_sheets.end());
+}
+
+TXLManager& XLManager()
+{
+    if (g_state == ManagerState::Destroyed)
+        throw EXLGridError("XLManager has been already destroyed!");
+    if (g_state == ManagerState::NotCreated) {
+        ManagerOwner& owner = Owner();
+        g_state = ManagerState::Alive;
+        owner.manager = std::make_unique<TXLManager>();
+        g_manager = owner.manager.get();
+    }
+    return *g_manager;
+}
+
+TXLManager* XLManagerIfAlive()
+{
+    return g_manager;
+}
+
+void DestroyXLManager()
+{
+    g_state = ManagerState::Destroyed;
+    g_manager = nullptr;
+    Owner().manager.reset();
+}
+
+} // namespace qv

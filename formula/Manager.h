@@ -1,0 +1,86 @@
+// The library-wide manager: cell class, editor and format registries, live sheets, locale and page metrics.
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+#include "platform/Locale.h"
+#include "sheet/CellClass.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+class TXLSheet;
+
+class TXLManager {
+public:
+    TXLManager();
+    ~TXLManager();
+    TXLManager(const TXLManager&) = delete;
+    TXLManager& operator=(const TXLManager&) = delete;
+
+    // The class's index; a new class is appended with an empty editor list and the given format presets.
+    int RegisterCellClass(const TXLCellClass& cls, std::vector<std::string> formats = {});
+    // For each cell class (registered if needed) appends the editor classes not yet in its list, in order.
+    void RegisterEditors(const std::vector<const TXLCellClass*>& cellClasses,
+                         const std::vector<const TXLEditorClass*>& editorClasses);
+    int CellClassCount() const { return static_cast<int>(m_classes.size()); }
+    const TXLCellClass* CellClasses(int index) const;
+    int IndexOfCellClass(const TXLCellClass* cls) const; // -1 when unregistered
+    // The first registered class with this class number; nullptr for none (and for 0).
+    const TXLCellClass* CellClassByID(int32_t id) const;
+    int EditorCount(const TXLCellClass* cls) const;
+    const TXLEditorClass* EditorClass(const TXLCellClass* cls, int index) const;
+    // The class's format presets; nullptr for an unregistered class.
+    const std::vector<std::string>* CellFormats(const TXLCellClass* cls) const;
+
+    // The locale every conversion and display of the engine uses.
+    const Locale& GetLocale() const { return m_locale; }
+    void SetLocale(const Locale& locale) { m_locale = locale; }
+
+    // The canvas on which sheets measure text; a deterministic one until the application installs its own.
+    TXLCanvas& MeasureCanvas() { return *m_measureCanvas; }
+    void SetMeasureCanvas(std::unique_ptr<TXLCanvas> canvas);
+    int ScreenPixelsPerInch() const { return m_measureCanvas->PixelsPerInch(); }
+
+    // Printer metrics: without a printer 600 x 600 dpi and a page of 4676 x 6744 dots. The page rectangle is
+    // in screen pixels.
+    Size PrinterResolution() const { return m_resolution; }
+    Rect PageRect() const { return m_pageRect; }
+    // Re-reads the printer metrics and lets every sheet recompute its page.
+    void UpdatePageSize();
+
+    // Sheets add themselves on creation and remove themselves on destruction.
+    void AddSheet(TXLSheet* sheet);
+    void RemoveSheet(TXLSheet* sheet);
+    const std::vector<TXLSheet*>& Sheets() const { return m_sheets; }
+
+private:
+    struct ClassEntry {
+        const TXLCellClass* cls;
+        std::vector<const TXLEditorClass*> editors;
+        std::vector<std::string> formats;
+    };
+    const ClassEntry* Find(const TXLCellClass* cls) const;
+
+    std::vector<ClassEntry> m_classes;
+    std::vector<TXLSheet*> m_sheets;
+    Locale m_locale = Locale::ChinaDefault();
+    std::unique_ptr<TXLCanvas> m_measureCanvas;
+    Size m_resolution;
+    Rect m_pageRect;
+};
+
+// The one manager, created on first use. EXLGridError "XLManager has been already destroyed!" after shutdown.
+TXLManager& XLManager();
+// The manager when it exists, without creating it; nullptr after shutdown (for destructors).
+TXLManager* XLManagerIfAlive();
+// Library shutdown: destroys the manager; later calls of XLManager() fail.
+void DestroyXLManager();
+
+// Registers the engine's cell value classes with their format presets, in their fixed order.
+void RegisterStandardCellClasses(TXLManager& manager);
+
+} // namespace qv

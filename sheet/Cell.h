@@ -1,0 +1,59 @@
+// The base class of every stored cell: style, position in its row, hint, measuring and reactions.
+#pragma once
+
+#include "sheet/ProCell.h"
+
+namespace qv {
+
+class TXLRow;
+class TXLSheet;
+
+class TXLCell : public TXLProCell {
+public:
+    ~TXLCell() override;
+
+    TXLStyle* GetBasedOn() const override { return m_style; }
+    // EXLGridError "Cannot use Style from disconnected Styler!" for a style of another styler.
+    void SetBasedOn(TXLStyle* style) override;
+    // A cell cannot change its class itself; its section replaces it.
+    void SetCellClass(const TXLCellClass*) override {}
+    void Changed(TXLProp group, int members) override;
+    void AssignGroup(TXLPersistent& source, TXLProp group, int members) override;
+    // Falls back to the section's base style.
+    TXLPersistent* GetProvider(TXLProp group) override;
+
+    TXLSection* GetSection() const override;
+    Rect GetRect() const override;
+    // Merges the cell with the rectangle (moved to start at the cell), or unmerges it.
+    void SetRect(const Rect& rect) override;
+
+    std::string Hint() const;
+    void SetHint(std::string text);
+
+    // The display text's extent plus indent and a pixel of margin; 0 x 0 for empty text.
+    virtual Size Measure(TXLCanvas& canvas);
+    virtual void Click() {}
+    virtual void DblClick() {}
+    // A character typed while the cell is current; setting key to 0 consumes it.
+    virtual void KeyPress(char32_t& key) { (void)key; }
+
+    int Col() const { return m_col; }
+    TXLRow* Row() const { return m_row; }
+    TXLSheet& Sheet() const;
+
+    // Called by the owning row when the cell is stored at or moved to a column.
+    void AttachTo(TXLRow* row, int col)
+    {
+        m_row = row;
+        m_col = col;
+    }
+    // Requests a repaint once until the grid has painted the cell.
+    void RequestRepaint();
+
+private:
+    TXLStyle* m_style = nullptr;
+    TXLRow* m_row = nullptr;
+    int32_t m_col = 0;
+};
+
+} // namespace qv

@@ -1,0 +1,33 @@
+// Descriptors of cell value classes and editor classes, the identities the registries hold.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+namespace qv {
+
+class TXLCell;
+
+// A cell value class: its name (whose byte sum is the class number the stream stores) and its factory.
+struct TXLCellClass {
+    std::string_view Name;
+    std::unique_ptr<TXLCell> (*Create)();
+};
+
+// The class number of a cell class: the sum of the bytes of its name; 0 for no class.
+constexpr int32_t CellClassID(const TXLCellClass* cls)
+{
+    int32_t sum = 0;
+    if (cls)
+        for (unsigned char c : cls->Name)
+            sum += c;
+    return sum;
+}
+
+// An in-cell editor control class; the editors module gives it behaviour, the engine only counts and names it.
+struct TXLEditorClass {
+    std::string_view Name;
+};
+
+} // namespace qv

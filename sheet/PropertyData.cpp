@@ -1,0 +1,85 @@
+// The property record that starts every style and cell record of the sheet stream.
+#include "formula/Manager.h"
+#include "platform/AsciiText.h"
+#include "platform/ByteStream.h"
+#include "platform/TextCodec.h"
+#include "sheet/Persistent.h"
+
+namespace qv {
+
+namespace {
+
+// The index of the format among the class's presets, compared without regard to letter case; -1 when none.
+int PresetIndex(const TXLCellClass* cls, const std::string& format)
+{
+    const auto* presets = XLManager().CellFormats(cls);
+    if (!presets)
+        return -1;
+    for (size_t i = 0; i < presets->size(); ++i)
+        if (EqualsIgnoreCase((*presets)[i], format))
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass) const
+{
+    writer.WriteInt16(static_cast<int16_t>(m_props));
+    if (Holds(prFont)) {
+        const TXLFontData font = m_font ? m_font->Data() : TXLFontData{};
+        writer.WriteString(Utf8ToGbk(font.Name));
+        writer.WriteInt32(font.Charset);
+        writer.WriteInt32(static_cast<int32_t>(font.Style));
+        writer.WriteInt32(font.Height);
+        writer.WriteInt32(font.Color);
+    }
+    if (!Holds(prControl))
+        return;
+    if (withClass)
+        writer.WriteInt32(CellClassID(GetCellClass()));
+    writer.WriteInt32(m_editor);
+    const int index = PresetIndex(GetCellClass(), m_format);
+    writer.WriteInt32(index);
+    if (index < 0)
+        writer.WriteString(Utf8ToGbk(m_format));
+}
+
+TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass)
+{
+    const TXLProps props =
+        static_cast<TXLProps>(static_cast<uint16_t>(reader.ReadInt16("property groups")) & kAllProps);
+    if (props & PropBit(prFont)) {
+        TXLFontData font;
+        font.Name = GbkToUtf8(reader.ReadString("font name"));
+        font.Charset = reader.ReadInt32("font charset");
+        font.Style = static_cast<TFontStyles>(reader.ReadInt32("font style")) & 0xF;
+        font.Height = reader.ReadInt32("font height");
+        font.Color = reader.ReadInt32("font colour");
+        Font().Assign(font);
+    }
+    if (!(props & PropBit(prControl)))
+        return props;
+    if (withClass) {
+        const int32_t id = reader.ReadInt32("style cell class");
+        if (const TXLCellClass* cls = XLManager().CellClassByID(id))
+            SetCellClass(cls);
+    }
+    const int32_t editor = reader.ReadInt32("editor");
+    const size_t at = reader.Offset();
+    const int32_t index = reader.ReadInt32("format index");
+    std::string format;
+    if (index < 0) {
+        format = GbkToUtf8(reader.ReadString("format"));
+    } else {
+        const auto* presets = XLManager().CellFormats(GetCellClass());
+        if (!presets || index >= static_cast<int32_t>(presets->size()))
+            throw EReadError("format index " + std::to_string(index) + " beyond the class's presets", at);
+        format = (*presets)[index];
+    }
+    SetEditor(editor);
+    SetFormat(format);
+    return props;
+}
+
+} // namespace qv

@@ -1,0 +1,347 @@
+// BasicSList: the block machinery every sparse list shares (directory of 16-item blocks, highest index, read cache).
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace qv {
+
+inline constexpr int kSListBlockItems = 16;
+// The stored directory length is 16 bits wide.
+inline constexpr int kMaxSListBlocks = 65535;
+// The highest index a sparse list holds (1,048,559); higher indexes are outside the data model and never stored.
+inline constexpr int kMaxSListIndex = kMaxSListBlocks * kSListBlockItems - 1;
+
+// How a stored item is looked at: an integer by value, an owned object through a plain pointer. Nil is View{}.
+template <class Item> struct SListItemTraits;
+
+template <> struct SListItemTraits<int32_t> {
+    using View = int32_t;
+    static View Look(int32_t item) { return item; }
+};
+
+template <class T> struct SListItemTraits<std::unique_ptr<T>> {
+    using View = T*;
+    static View Look(const std::unique_ptr<T>& item) { return item.get(); }
+};
+
+// Maps indexes 0..kMaxSListIndex to items, spending memory only on the 16-index blocks that were written.
+// A block, once allocated, stays until Clear. Not copyable: subclasses own objects and override the hooks.
+template <class ItemType> class BasicSList {
+public:
+    using Item = ItemType;
+    using View = typename SListItemTraits<Item>::View;
+
+    BasicSList() = default;
+    BasicSList(const BasicSList&) = delete;
+    BasicSList& operator=(const BasicSList&) = delete;
+    // Frees the items without calling an overridden Clear or FreeItem; a subclass needing them calls Clear itself.
+    virtual ~BasicSList() = default;
+
+    // The item at index; nil when absent or outside [0, Last()]. A repeated read of one index costs no block lookup.
+    View Get(int index) const;
+    // Stores item, allocating its block if needed; a replaced item goes to FreeItem once the new one is in place.
+    // Storing nil where nothing is stored allocates nothing. Outside 0..kMaxSListIndex nothing is stored (an owned
+    // item passed is freed).
+    void Put(int index, Item item);
+    // Moves items [index, Last()] up by one, puts item at index, then ItemsMoved(index + 1, Last()) and
+    // ItemsMoved(index, index). An item pushed beyond kMaxSListIndex is freed. Outside the data model item is freed.
+    void Insert(int index, Item item);
+    // Moves items (index, Last()] down by one, then ItemsMoved(index, old Last()). The item at index is freed (a raw
+    // list would merely overwrite it; an owned object must not leak). Nothing when index is outside [0, Last()].
+    void Delete(int index);
+    // count > 0: inserts count nil items at index, then one ItemsMoved for the moved items (those pushed beyond
+    // kMaxSListIndex are freed). count < 0: frees and deletes the -count items from index, then one
+    // ItemsMoved(index, old Last()). Nothing when index is outside [0, Last()]. Count() is not changed.
+    void InsertDelete(int index, int count);
+    // Sets Count() and frees every item at index count or above, from the top down.
+    void SetCount(int count);
+    // Frees every item in increasing index order, then every block and the directory; Count() stays.
+    virtual void Clear();
+    // Calls fn(index, item) for each non-nil item in increasing index order. If fn returns int, the walk stops at the
+    // first non-zero result and returns it; otherwise (and when all were visited) the result is 0. fn must not
+    // modify the list.
+    template <class Fn> int ForEach(Fn&& fn) const;
+
+    bool IsEmpty() const { return m_last < 0; }
+    // The highest index holding an item, -1 when none.
+    int Last() const { return m_last; }
+    // The nominal number of items set by SetCount; it bounds nothing by itself.
+    int Count() const { return m_count; }
+    // Number of directory entries: one past the highest block ever reached since the last Clear.
+    int DirectoryLength() const { return static_cast<int>(m_directory.size()); }
+    // Number of allocated blocks, including blocks whose items were all set back to nil. O(DirectoryLength()).
+    int AllocatedBlocks() const;
+
+protected:
+    using Block = std::array<Item, kSListBlockItems>;
+    using Directory = std::vector<std::unique_ptr<Block>>;
+
+    // Items at [first, last] (inclusive) now sit at new indexes, or their slots were emptied; called only for a
+    // non-empty range. Rows and sections renumber their cells and rows here.
+    virtual void ItemsMoved(int /*first*/, int /*last*/) {}
+    // Every non-nil item leaving the list for good (not through Take) ends here; it is no longer in the list.
+    // An owned object is destroyed when the parameter goes out of scope.
+    virtual void FreeItem(Item /*item*/) {}
+
+    // Stores item at index (0..kMaxSListIndex) and returns the item it replaced, without freeing anything.
+    Item Exchange(int index, Item item);
+    // The block with this number, nil when not allocated. Stays valid until Clear.
+    const Block* BlockAt(int block) const;
+    // Replaces the whole content by directory (at most kMaxSListBlocks entries) and sets Count().
+    void AdoptBlocks(Directory directory, int count);
+    // The lowest block written since the previous call (kMaxSListBlocks if none); for one summary kept by a subclass.
+    int TakeFirstChangedBlock() const { return std::exchange(m_firstChangedBlock, kMaxSListBlocks); }
+
+private:
+    static bool IsNil(const Item& item) { return SListItemTraits<Item>::Look(item) == View{}; }
+    static bool InModel(int index) { return index >= 0 && index <= kMaxSListIndex; }
+
+    Block* MutableBlockAt(int block);
+    // The slot of index, growing the directory and allocating the block; touches nothing else.
+    Item& AllocatedSlot(int index);
+    int LastAtOrBelow(int index) const;
+    void Touched(int index);
+    void Free(Item item);
+    void ShiftUp(int index, int by);
+    void ShiftDown(int index, int by);
+
+    Directory m_directory;
+    int m_last = -1;
+    int m_count = 0;
+    mutable int m_cacheIndex = -1;
+    mutable View m_cacheItem{};
+    mutable int m_firstChangedBlock = 0;
+};
+
+template <class ItemType> auto BasicSList<ItemType>::Get(int index) const -> View
+{
+    if (index < 0 || index > m_last)
+        return View{};
+    if (index == m_cacheIndex)
+        return m_cacheItem;
+    const Block* block = BlockAt(index / kSListBlockItems);
+    m_cacheItem = block ? SListItemTraits<Item>::Look((*block)[index % kSListBlockItems]) : View{};
+    m_cacheIndex = index;
+    return m_cacheItem;
+}
+
+template <class ItemType> void BasicSList<ItemType>::Put(int index, Item item)
+{
+    if (!InModel(index)) {
+        Free(std::move(item));
+        return;
+    }
+    Free(Exchange(index, std::move(item)));
+}
+
+template <class ItemType> void BasicSList<ItemType>::Insert(int index, Item item)
+{
+    if (!InModel(index)) {
+        Free(std::move(item));
+        return;
+    }
+    if (index <= m_last)
+        ShiftUp(index, 1);
+    Put(index, std::move(item));
+    if (index + 1 <= m_last)
+        ItemsMoved(index + 1, m_last);
+    ItemsMoved(index, index);
+}
+
+template <class ItemType> void BasicSList<ItemType>::Delete(int index)
+{
+    if (index >= 0 && index <= m_last)
+        ShiftDown(index, 1);
+}
+
+template <class ItemType> void BasicSList<ItemType>::InsertDelete(int index, int count)
+{
+    if (index < 0 || index > m_last || count == 0)
+        return;
+    if (count > 0) {
+        const int by = std::min(count, kMaxSListIndex + 1 - index);
+        ShiftUp(index, by);
+        if (index + by <= m_last)
+            ItemsMoved(index + by, m_last);
+    } else {
+        // 64 bits: -count overflows for the lowest int.
+        const int64_t wanted = -static_cast<int64_t>(count);
+        ShiftDown(index, static_cast<int>(std::min<int64_t>(wanted, m_last - index + 1)));
+    }
+}
+
+template <class ItemType> void BasicSList<ItemType>::SetCount(int count)
+{
+    m_count = count;
+    while (m_last >= 0 && m_last >= count)
+        Free(Exchange(m_last, Item{}));
+}
+
+template <class ItemType> void BasicSList<ItemType>::Clear()
+{
+    // Detach everything first: an object being freed may look at the list and must find it consistent.
+    Directory old = std::move(m_directory);
+    m_directory.clear();
+    m_last = -1;
+    Touched(0);
+    for (auto& block : old)
+        if (block)
+            for (Item& item : *block)
+                Free(std::move(item));
+}
+
+template <class ItemType> template <class Fn> int BasicSList<ItemType>::ForEach(Fn&& fn) const
+{
+    const int blocks = m_last < 0 ? 0 : m_last / kSListBlockItems + 1;
+    for (int b = 0; b < blocks; ++b) {
+        const Block* block = m_directory[b].get();
+        if (!block)
+            continue;
+        for (int slot = 0; slot < kSListBlockItems; ++slot) {
+            const View item = SListItemTraits<Item>::Look((*block)[slot]);
+            if (item == View{})
+                continue;
+            const int index = b * kSListBlockItems + slot;
+            if constexpr (std::is_void_v<std::invoke_result_t<Fn&, int, View>>) {
+                fn(index, item);
+            } else if (const int result = fn(index, item); result != 0) {
+                return result;
+            }
+        }
+    }
+    return 0;
+}
+
+template <class ItemType> int BasicSList<ItemType>::AllocatedBlocks() const
+{
+    return static_cast<int>(
+        std::count_if(m_directory.begin(), m_directory.end(), [](auto& b) { return b != nullptr; }));
+}
+
+template <class ItemType> auto BasicSList<ItemType>::Exchange(int index, Item item) -> Item
+{
+    if (IsNil(item) && Get(index) == View{})
+        return item;
+    Item& slot = AllocatedSlot(index);
+    m_last = std::max(m_last, index);
+    Touched(index);
+    Item old = std::exchange(slot, std::move(item));
+    if (IsNil(slot) && index == m_last)
+        m_last = LastAtOrBelow(index);
+    return old;
+}
+
+template <class ItemType> auto BasicSList<ItemType>::BlockAt(int block) const -> const Block*
+{
+    return block < DirectoryLength() ? m_directory[block].get() : nullptr;
+}
+
+template <class ItemType> void BasicSList<ItemType>::AdoptBlocks(Directory directory, int count)
+{
+    Clear();
+    m_directory = std::move(directory);
+    m_count = count;
+    m_last = LastAtOrBelow(DirectoryLength() * kSListBlockItems - 1);
+    Touched(0);
+}
+
+template <class ItemType> auto BasicSList<ItemType>::MutableBlockAt(int block) -> Block*
+{
+    return block < DirectoryLength() ? m_directory[block].get() : nullptr;
+}
+
+template <class ItemType> auto BasicSList<ItemType>::AllocatedSlot(int index) -> Item&
+{
+    const int block = index / kSListBlockItems;
+    if (block >= DirectoryLength())
+        m_directory.resize(block + 1);
+    auto& entry = m_directory[block];
+    if (!entry)
+        entry = std::make_unique<Block>(); // value-initialised: every item nil
+    return (*entry)[index % kSListBlockItems];
+}
+
+template <class ItemType> int BasicSList<ItemType>::LastAtOrBelow(int index) const
+{
+    index = std::min(index, DirectoryLength() * kSListBlockItems - 1);
+    for (int b = index < 0 ? -1 : index / kSListBlockItems; b >= 0; --b) {
+        const Block* block = m_directory[b].get();
+        if (!block)
+            continue;
+        const int top = b == index / kSListBlockItems ? index % kSListBlockItems : kSListBlockItems - 1;
+        for (int slot = top; slot >= 0; --slot)
+            if (!IsNil((*block)[slot]))
+                return b * kSListBlockItems + slot;
+    }
+    return -1;
+}
+
+template <class ItemType> void BasicSList<ItemType>::Touched(int index)
+{
+    m_cacheIndex = -1;
+    m_firstChangedBlock = std::min(m_firstChangedBlock, index / kSListBlockItems);
+}
+
+template <class ItemType> void BasicSList<ItemType>::Free(Item item)
+{
+    if (!IsNil(item))
+        FreeItem(std::move(item));
+}
+
+// Items pushed beyond kMaxSListIndex are taken out and freed once the list is consistent again.
+template <class ItemType> void BasicSList<ItemType>::ShiftUp(int index, int by)
+{
+    const int oldLast = m_last;
+    std::vector<Item> dropped;
+    for (int from = oldLast; from >= index; --from) {
+        Block* block = MutableBlockAt(from / kSListBlockItems);
+        if (!block) {
+            from -= from % kSListBlockItems; // the whole missing block in one step
+            continue;
+        }
+        Item& slot = (*block)[from % kSListBlockItems];
+        if (IsNil(slot))
+            continue;
+        // Top down, so the destination has already been vacated.
+        if (from > kMaxSListIndex - by)
+            dropped.push_back(std::exchange(slot, Item{}));
+        else
+            AllocatedSlot(from + by) = std::exchange(slot, Item{});
+    }
+    m_last = LastAtOrBelow(std::min(oldLast + by, kMaxSListIndex));
+    Touched(index);
+    for (Item& item : dropped)
+        Free(std::move(item));
+}
+
+template <class ItemType> void BasicSList<ItemType>::ShiftDown(int index, int by)
+{
+    const int oldLast = m_last;
+    std::vector<Item> removed;
+    for (int i = index; i < index + by; ++i)
+        if (Block* block = MutableBlockAt(i / kSListBlockItems); block && !IsNil((*block)[i % kSListBlockItems]))
+            removed.push_back(std::exchange((*block)[i % kSListBlockItems], Item{}));
+    for (int from = index + by; from <= oldLast; ++from) {
+        Block* block = MutableBlockAt(from / kSListBlockItems);
+        if (!block) {
+            from += kSListBlockItems - 1 - from % kSListBlockItems; // the whole missing block in one step
+            continue;
+        }
+        Item& slot = (*block)[from % kSListBlockItems];
+        if (!IsNil(slot))
+            AllocatedSlot(from - by) = std::exchange(slot, Item{});
+    }
+    m_last = LastAtOrBelow(oldLast);
+    Touched(index);
+    for (Item& item : removed)
+        Free(std::move(item));
+    ItemsMoved(index, oldLast);
+}
+
+} // namespace qv

@@ -1,0 +1,625 @@
+// Sections: cells on demand, property layers, merged ranges with their normalisation, hints and styles.
+#include "sheet/Section.h"
+
+#include "platform/ByteStream.h"
+#include "platform/TextCodec.h"
+#include "sheet/GridError.h"
+#include "sheet/Sheet.h"
+#include "sheet/Style.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace qv {
+
+namespace {
+
+bool IsLineLayer(int layer)
+{
+    return layer == kLayerVertLines || layer == kLayerHorzLines;
+}
+
+[[noreturn]] void OutsideTheModel(Point p)
+{
+    throw EXLGridError("Cell position (" + std::to_string(p.x) + ", " + std::to_string(p.y) +
+                       ") lies outside the sheet");
+}
+
+bool IsStorable(Point p)
+{
+    return p.x >= 0 && p.y >= 0 && p.x <= kMaxSListIndex && p.y <= kMaxSListIndex;
+}
+
+} // namespace
+
+int LayerOfSlot(int slot)
+{
+    switch (slot) {
+    case sLeft:
+    case sRight:
+    case sVInside:
+        return kLayerVertLines;
+    case sTop:
+    case sBottom:
+    case sHInside:
+        return kLayerHorzLines;
+    case sBias1:
+        return kLayerBias1;
+    case sBias2:
+        return kLayerBias2;
+    case kSlotColor:
+        return kLayerColor;
+    case kSlotFrame:
+        return kLayerFrame;
+    case kSlotStyles:
+        return kLayerStyles;
+    default:
+        return kLayerLayout;
+    }
+}
+
+void TXLLayer::SetDefault(int value)
+{
+    m_default = value;
+    ForEach([value](int, TDefSList* list) { list->SetDefault(value); });
+}
+
+TXLSection::~TXLSection()
+{
+    Clear();
+}
+
+Rect TXLSection::Bounds() const
+{
+    const TXLSheet& s = m_sheet;
+    switch (m_sector) {
+    case sCols:
+        return {0, 0, s.ColCount(), s.TitleRows()};
+    case sRows:
+        return {0, 0, s.TitleCols(), s.RowCount()};
+    case sTitle:
+        return {0, 0, s.TitleCols(), s.TitleRows()};
+    default:
+        return {0, 0, s.ColCount(), s.RowCount()};
+    }
+}
+
+Point TXLSection::ToSheet(Point p) const
+{
+    const int dx = (m_sector == sRows || m_sector == sTitle) ? m_sheet.TitleCols() : 0;
+    const int dy = (m_sector == sCols || m_sector == sTitle) ? m_sheet.TitleRows() : 0;
+    return {p.x - dx, p.y - dy};
+}
+
+Rect TXLSection::ToSheet(const Rect& r) const
+{
+    const Point tl = ToSheet(r.TopLeft());
+    return {tl.x, tl.y, tl.x + r.Width(), tl.y + r.Height()};
+}
+
+Point TXLSection::ResolvePoint(Point p) const
+{
+    if (const TXLUnion* range = UnionAt(p, false))
+        return range->GetRect().TopLeft();
+    return p;
+}
+
+TXLCell* TXLSection::FindCell(Point p) const
+{
+    p = ResolvePoint(p);
+    const TXLRow* row = Get(p.y);
+    return row ? row->Get(p.x) : nullptr;
+}
+
+TXLCell& TXLSection::GetCell(Point p)
+{
+    p = ResolvePoint(p);
+    if (TXLCell* cell = FindCell(p))
+        return *cell;
+    return InsertCell(p, m_baseStyle->GetCellClass());
+}
+
+std::unique_ptr<TXLCell> TXLSection::CreateCell(const TXLCellClass* cls) const
+{
+    if (!cls || !cls->Create)
+        throw EXLGridError("Cannot create a cell without a cell class");
+    return cls->Create();
+}
+
+TXLCell& TXLSection::InsertCell(Point p, const TXLCellClass* cls)
+{
+    if (!IsStorable(p))
+        OutsideTheModel(p);
+    std::unique_ptr<TXLCell> created = CreateCell(cls);
+    TXLUnion* range = UnionAt(p, true);
+    if (range && range->GetRect().TopLeft() == p) {
+        range->SetAnchor(created.get());
+        created->SetFlag(kFlagAnchor, true);
+    }
+    TXLCell& cell = GetOrCreate(p.y)->PutCell(p.x, std::move(created));
+    cell.SetFlag(kFlagTextStale, true);
+    if (m_baseStyle->GetCellClass() == cell.GetCellClass())
+        cell.InitFormat(m_baseStyle->Format());
+    cell.RequestRepaint();
+    return cell;
+}
+
+const TXLCellClass* TXLSection::GetCellClass(Point p) const
+{
+    const TXLCell* cell = FindCell(p);
+    return cell ? cell->GetCellClass() : m_baseStyle->GetCellClass();
+}
+
+void TXLSection::SetCellClass(Point p, const TXLCellClass* cls)
+{
+    if (GetCellClass(p) != cls)
+        ReplaceCell(p, cls);
+}
+
+TXLCell& TXLSection::ReplaceCell(Point p, const TXLCellClass* cls)
+{
+    p = ResolvePoint(p);
+    TXLCell* old = FindCell(p);
+    if (!old)
+        return InsertCell(p, cls);
+    if (old->GetCellClass() == cls)
+        return *old;
+    const bool ownFont = old->Holds(prFont);
+    const TXLFontData font = old->HasFontObject() ? old->Font().Data() : TXLFontData{};
+    const TXLProps kept = static_cast<TXLProps>(old->Props() & PropBit(prLayout));
+    const Variant value = old->GetValue();
+    Get(p.y)->Put(p.x, nullptr);
+    TXLCell& cell = InsertCell(p, cls);
+    // The layout stays in the layout layer; the new cell only takes over the claim to it.
+    cell.SetPropsRaw(static_cast<TXLProps>(cell.Props() | kept));
+    if (ownFont)
+        cell.SetFont(font);
+    try {
+        cell.SetValue(value);
+    } catch (const EPlatformError&) {
+        // A value the new class cannot hold is dropped.
+    }
+    return cell;
+}
+
+void TXLSection::FreeCellsIn(const Rect& rect)
+{
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        TXLRow* row = Get(y);
+        if (!row)
+            continue;
+        std::vector<int> cols;
+        row->ForEach([&](int x, TXLCell*) {
+            if (x >= rect.left && x < rect.right)
+                cols.push_back(x);
+        });
+        for (int x : cols)
+            row->Put(x, nullptr);
+    }
+}
+
+int TXLSection::ForEachPosition(const Rect& rect, const std::function<bool(Point)>& fn) const
+{
+    int calls = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            const Point p{x, y};
+            if (!m_unions.empty())
+                if (const TXLUnion* range = UnionAt(p, false); range)
+                    continue;
+            ++calls;
+            if (!fn(p))
+                return calls;
+        }
+    }
+    return calls;
+}
+
+int TXLSection::ForEachCell(const Rect& rect, bool create, const std::function<bool(TXLCell&)>& fn)
+{
+    if (create) {
+        return ForEachPosition(rect, [&](Point p) { return fn(GetCell(p)); });
+    }
+    // Only existing cells: walk the rows and cells that are there. Inside a merged range only its anchor holds a cell.
+    std::vector<TXLCell*> cells;
+    ForEach([&](int y, TXLRow* row) {
+        if (y < rect.top || y >= rect.bottom)
+            return;
+        row->ForEach([&](int x, TXLCell* cell) {
+            if (x >= rect.left && x < rect.right)
+                cells.push_back(cell);
+        });
+    });
+    int calls = 0;
+    for (TXLCell* cell : cells) {
+        ++calls;
+        if (!fn(*cell))
+            break;
+    }
+    return calls;
+}
+
+int32_t TXLSection::GetLayerValue(int layer, int col, int row) const
+{
+    if (IsLineLayer(layer)) {
+        const int outer = layer == kLayerVertLines ? col : row;
+        const int inner = layer == kLayerVertLines ? row : col;
+        const TSList* list = LineLayer(layer).Get(outer);
+        return list ? list->Get(inner) : 0;
+    }
+    const TDefSList* list = AttrLayer(layer).Get(row);
+    return list ? list->GetValue(col) : AttrLayer(layer).Default();
+}
+
+int32_t TXLSection::LayerDefault(int layer) const
+{
+    return IsLineLayer(layer) ? 0 : AttrLayer(layer).Default();
+}
+
+void TXLSection::SetLayerArea(int layer, const Rect& rect, int32_t value)
+{
+    TXLLayer& attrs = AttrLayer(layer);
+    const bool isDefault = value == attrs.Default();
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        TDefSList* list = isDefault ? attrs.Get(y) : attrs.GetOrCreate(y);
+        if (!list)
+            continue;
+        for (int x = rect.left; x < rect.right; ++x)
+            list->SetValue(x, value);
+    }
+}
+
+void TXLSection::SetAreaAttr(int layer, Rect rect, int32_t value)
+{
+    rect = ExpandToUnions(rect);
+    if (layer == kLayerColor && value == clNone)
+        value = m_baseStyle->Color();
+    SetLayerArea(layer, rect, value);
+    m_sheet.InvalidateCells(m_sector, rect, 0);
+    m_sheet.CellsChanged(m_sector, &rect);
+}
+
+void TXLSection::SetLines(int layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value)
+{
+    TListSList<TSList>& lines = LineLayer(layer);
+    for (int o = outerFirst; o < outerEnd; ++o) {
+        TSList* list = value != 0 ? lines.GetOrCreate(o) : lines.Get(o);
+        if (!list)
+            continue;
+        for (int i = innerFirst; i < innerEnd; ++i)
+            list->Put(i, value);
+    }
+}
+
+int32_t TXLSection::ReadUniform(int layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd,
+                                bool& uniform) const
+{
+    uniform = true;
+    if (outerFirst >= outerEnd || innerFirst >= innerEnd)
+        return 0;
+    const TListSList<TSList>& lines = LineLayer(layer);
+    int32_t largest = INT32_MIN;
+    int32_t previousFirst = 0;
+    for (int o = outerFirst; o < outerEnd; ++o) {
+        const TSList* list = lines.Get(o);
+        const int32_t first = list ? list->Get(innerFirst) : 0;
+        if (o > outerFirst && first != previousFirst)
+            uniform = false;
+        previousFirst = first;
+        for (int i = innerEnd - 1; i >= innerFirst; --i) {
+            const int32_t v = list ? list->Get(i) : 0;
+            largest = std::max(largest, v);
+            if (v != first)
+                uniform = false;
+        }
+    }
+    return largest;
+}
+
+void TXLSection::SetLayerDefault(int layer, int32_t value)
+{
+    if (IsLineLayer(layer))
+        return;
+    AttrLayer(layer).SetDefault(value);
+    m_sheet.CellsChanged(m_sector, nullptr);
+}
+
+TXLUnion* TXLSection::UnionAt(Point p, bool includeAnchor) const
+{
+    for (auto it = m_unions.rbegin(); it != m_unions.rend(); ++it) {
+        const Rect& r = (*it)->GetRect();
+        if (r.Contains(p) && (includeAnchor || r.TopLeft() != p))
+            return it->get();
+    }
+    return nullptr;
+}
+
+TXLUnion* TXLSection::UnionOfCell(const TXLCell* cell) const
+{
+    for (auto it = m_unions.rbegin(); it != m_unions.rend(); ++it)
+        if ((*it)->Anchor() == cell)
+            return it->get();
+    return nullptr;
+}
+
+TXLUnion* TXLSection::FirstIntersecting(const Rect& rect, const TXLUnion* except) const
+{
+    for (const auto& range : m_unions)
+        if (range.get() != except && range->GetRect().Intersects(rect))
+            return range.get();
+    return nullptr;
+}
+
+Rect TXLSection::ExpandToUnions(Rect rect) const
+{
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (const auto& range : m_unions) {
+            if (!range->GetRect().Intersects(rect))
+                continue;
+            const Rect wider = rect.Union(range->GetRect());
+            if (wider != rect) {
+                rect = wider;
+                grown = true;
+            }
+        }
+    }
+    return rect;
+}
+
+bool TXLSection::IsUnionRect(const Rect& rect) const
+{
+    return std::any_of(m_unions.begin(), m_unions.end(), [&](const auto& r) { return r->GetRect() == rect; });
+}
+
+void TXLSection::Merge(Rect rect)
+{
+    rect = rect.Intersect(Bounds());
+    if (rect.Width() * static_cast<long long>(rect.Height()) <= 1)
+        return;
+    RemoveUnionsIn(rect);
+    AddUnion(rect, nullptr);
+    m_sheet.UnionsChanged(false);
+}
+
+TXLUnion& TXLSection::AddUnion(const Rect& rect, TXLCell* cell)
+{
+    const Point topLeft = rect.TopLeft();
+    if (!cell)
+        if (const TXLRow* row = Get(topLeft.y))
+            cell = row->Get(topLeft.x);
+    if (cell)
+        cell->SetFlag(kFlagAnchor, true);
+    m_unions.push_back(std::make_unique<TXLUnion>(*this, topLeft, cell));
+    TXLUnion& range = *m_unions.back();
+    range.SetRect(rect);
+    return range;
+}
+
+void TXLSection::RemoveUnion(TXLUnion* range)
+{
+    const auto it = std::find_if(m_unions.begin(), m_unions.end(), [&](const auto& r) { return r.get() == range; });
+    if (it == m_unions.end())
+        return;
+    std::unique_ptr<TXLUnion> owned = std::move(*it);
+    m_unions.erase(it);
+    m_sheet.InvalidateCells(m_sector, owned->GetRect(), 0);
+    if (TXLCell* anchor = owned->Anchor()) {
+        anchor->SetFlag(kFlagAnchor, false);
+        if (anchor->HasFlag(kFlagEditing))
+            m_sheet.CellRemoved(*anchor);
+    }
+}
+
+void TXLSection::RemoveUnionsIn(const Rect& rect)
+{
+    while (TXLUnion* range = FirstIntersecting(rect, nullptr))
+        RemoveUnion(range);
+}
+
+void TXLSection::NormaliseUnionsIn(const Rect& rect)
+{
+    std::vector<TXLUnion*> touched;
+    for (const auto& range : m_unions)
+        if (range->GetRect().Intersects(rect))
+            touched.push_back(range.get());
+    for (TXLUnion* range : touched)
+        if (std::any_of(m_unions.begin(), m_unions.end(), [&](const auto& r) { return r.get() == range; }))
+            Normalise(*range);
+}
+
+void TXLSection::ClearLineRun(int layer, int outer, int innerFirst, int innerEnd, bool& cleared)
+{
+    bool uniform = true;
+    ReadUniform(layer, outer, outer + 1, innerFirst, innerEnd, uniform);
+    if (uniform)
+        return;
+    SetLines(layer, outer, outer + 1, innerFirst, innerEnd, 0);
+    cleared = true;
+}
+
+void TXLSection::Normalise(TXLUnion& range)
+{
+    const Rect r = range.GetRect();
+    while (TXLUnion* other = FirstIntersecting(r, &range))
+        RemoveUnion(other);
+    bool edgeCleared = false;
+    ClearLineRun(kLayerVertLines, r.left, r.top, r.bottom, edgeCleared);
+    ClearLineRun(kLayerVertLines, r.right, r.top, r.bottom, edgeCleared);
+    ClearLineRun(kLayerHorzLines, r.top, r.left, r.right, edgeCleared);
+    ClearLineRun(kLayerHorzLines, r.bottom, r.left, r.right, edgeCleared);
+    SetLines(kLayerVertLines, r.left + 1, r.right, r.top, r.bottom, 0);
+    SetLines(kLayerHorzLines, r.top + 1, r.bottom, r.left, r.right, 0);
+    for (int layer : {kLayerColor, kLayerFrame, kLayerStyles, kLayerLayout})
+        SetLayerArea(layer, r, GetLayerValue(layer, r.left, r.top));
+    for (int layer : {kLayerBias1, kLayerBias2}) {
+        const int32_t first = GetLayerValue(layer, r.left, r.top);
+        bool same = true;
+        for (int y = r.top; y < r.bottom && same; ++y)
+            for (int x = r.left; x < r.right && same; ++x)
+                same = GetLayerValue(layer, x, y) == first;
+        if (!same)
+            SetLayerArea(layer, r, AttrLayer(layer).Default());
+    }
+    if (edgeCleared)
+        m_sheet.InvalidateCells(m_sector, r, kInvalidateBorder);
+    // The anchor stays; every other cell the range covers goes.
+    TXLCell* anchor = range.Anchor();
+    std::unique_ptr<TXLCell> kept;
+    if (anchor)
+        kept = Get(r.top)->Take(r.left);
+    FreeCellsIn(r);
+    if (kept)
+        Get(r.top)->PutCell(r.left, std::move(kept));
+    m_sheet.InvalidateCells(m_sector, r, 0);
+}
+
+void TXLSection::Truncate(TXLAxis axis, int count)
+{
+    if (axis == sRows)
+        SetCount(count);
+    else
+        ForEach([count](int, TXLRow* row) { row->SetCount(count); });
+    for (int i = static_cast<int>(m_unions.size()) - 1; i >= 0; --i) {
+        TXLUnion* range = m_unions[i].get();
+        Rect r = range->GetRect();
+        const int start = axis == sCols ? r.left : r.top;
+        int& end = axis == sCols ? r.right : r.bottom;
+        if (start >= count) {
+            RemoveUnion(range);
+        } else if (end > count) {
+            end = count;
+            if (r.Width() * static_cast<long long>(r.Height()) <= 1)
+                RemoveUnion(range);
+            else
+                range->SetRect(r);
+        }
+    }
+}
+
+void TXLSection::SetHint(const TXLCell* cell, const std::string& text)
+{
+    m_hints[cell] = text;
+}
+
+bool TXLSection::RemoveHint(const TXLCell* cell)
+{
+    return m_hints.erase(cell) > 0;
+}
+
+std::string TXLSection::GetHint(const TXLCell* cell) const
+{
+    const auto it = m_hints.find(cell);
+    return it == m_hints.end() ? std::string() : it->second;
+}
+
+std::string TXLSection::GetHintAt(Point p) const
+{
+    const TXLCell* cell = FindCell(p);
+    const bool extHint = (GetLayerValue(kLayerStyles, p.x, p.y) & CellStyleBit(csExtHint)) != 0;
+    if ((!cell || !cell->Holds(prHint)) && extHint)
+        return m_sheet.FireGetCellHint(p);
+    return cell ? GetHint(cell) : std::string();
+}
+
+std::vector<TXLCell*> TXLSection::CellsBasedOn(const TXLStyle* style) const
+{
+    std::vector<TXLCell*> cells;
+    ForEach([&](int, TXLRow* row) {
+        row->ForEach([&](int, TXLCell* cell) {
+            if (!style || cell->GetBasedOn() == style)
+                cells.push_back(cell);
+        });
+    });
+    return cells;
+}
+
+void TXLSection::InheritAll(TXLStyle* style, TXLProp group, int members)
+{
+    for (TXLCell* cell : CellsBasedOn(style))
+        cell->Inherit(group, members);
+}
+
+void TXLSection::ClearStyles(TXLStyle* style)
+{
+    for (TXLCell* cell : CellsBasedOn(style))
+        cell->SetBasedOn(nullptr);
+}
+
+void TXLSection::WriteStyleNames(ByteWriter& writer)
+{
+    ForEach([&](int, TXLRow* row) {
+        std::vector<TXLCell*> styled;
+        row->ForEach([&](int, TXLCell* cell) {
+            if (cell->GetBasedOn())
+                styled.push_back(cell);
+        });
+        writer.WriteInt32(static_cast<int32_t>(styled.size()));
+        for (TXLCell* cell : styled) {
+            writer.WriteInt32(cell->Col());
+            writer.WriteString(Utf8ToGbk(cell->GetBasedOn()->Alias()));
+            cell->SetBasedOn(nullptr);
+        }
+    });
+}
+
+void TXLSection::ReadStyleNames(ByteReader& reader)
+{
+    TXLStyler* styler = m_sheet.Styler();
+    ForEach([&](int, TXLRow* row) {
+        const int count = reader.ReadCount("styled cell count", kMaxSListIndex + 1);
+        for (int i = 0; i < count; ++i) {
+            const int col = reader.ReadInt32("styled cell column");
+            const std::string alias = GbkToUtf8(reader.ReadString("style alias"));
+            TXLCell* cell = row->Get(col);
+            TXLStyle* style = styler ? styler->FindStyle(alias) : nullptr;
+            if (cell && style)
+                cell->SetBasedOn(style);
+        }
+    });
+}
+
+void TXLSection::Clear()
+{
+    TListSList<TXLRow>::Clear();
+    for (auto& lines : m_lines)
+        lines.Clear();
+    for (auto& attrs : m_attrs)
+        attrs.Clear();
+    m_hints.clear();
+    m_unions.clear();
+}
+
+void TXLSection::ItemsMoved(int first, int last)
+{
+    for (int i = first; i <= last; ++i)
+        if (TXLRow* row = Get(i))
+            row->SetIndex(i);
+}
+
+std::string TXLSection::CheckInvariants() const
+{
+    for (size_t i = 0; i < m_unions.size(); ++i) {
+        const Rect r = m_unions[i]->GetRect();
+        for (size_t j = i + 1; j < m_unions.size(); ++j)
+            if (r.Intersects(m_unions[j]->GetRect()))
+                return "merged ranges " + std::to_string(i) + " and " + std::to_string(j) + " overlap";
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                const TXLRow* row = Get(y);
+                const TXLCell* cell = row ? row->Get(x) : nullptr;
+                if (cell && (x != r.left || y != r.top))
+                    return "a cell inside merged range " + std::to_string(i) + " is not its anchor";
+                for (int layer = kLayerBias1; layer < kLayerCount; ++layer)
+                    if (GetLayerValue(layer, x, y) != GetLayerValue(layer, r.left, r.top))
+                        return "layer " + std::to_string(layer) + " is not uniform in range " + std::to_string(i);
+                if ((x > r.left && GetLayerValue(kLayerVertLines, x, y) != 0) ||
+                    (y > r.top && GetLayerValue(kLayerHorzLines, x, y) != 0))
+                    return "a line inside merged range " + std::to_string(i);
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace qv

@@ -1,0 +1,158 @@
+// A section of a sheet: cells in sparse rows, eight property layers, hints and merged ranges.
+#pragma once
+
+#include "sheet/ProZeroSList.h"
+#include "sheet/Row.h"
+#include "sheet/Union.h"
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace qv {
+
+class TXLBaseStyle;
+class TXLSheet;
+
+// The property layers: 0 holds the left line of each cell (indexed by column, then row), the others are indexed
+// by row, then column.
+inline constexpr int kLayerVertLines = 0, kLayerHorzLines = 1, kLayerBias1 = 2, kLayerBias2 = 3, kLayerColor = 4,
+                     kLayerFrame = 5, kLayerStyles = 6, kLayerLayout = 7;
+inline constexpr int kLayerCount = 8;
+// The layer that stores an attribute slot.
+int LayerOfSlot(int slot);
+
+// Flag of an invalidation that concerns only the lines around a rectangle.
+inline constexpr int kInvalidateBorder = 1;
+
+// A layer of sub-lists whose new sub-lists take the layer's default.
+class TXLLayer : public TListSList<TDefSList> {
+public:
+    int Default() const { return m_default; }
+    // Every existing sub-list takes the default; explicit values stay.
+    void SetDefault(int value);
+
+protected:
+    void ItemCreated(TDefSList& item, int) override { item.SetDefault(m_default); }
+
+private:
+    int m_default = 0;
+};
+
+class TXLSection : public TListSList<TXLRow> {
+public:
+    TXLSection(TXLSheet& sheet, TXLSector sector) : m_sheet(sheet), m_sector(sector) {}
+    ~TXLSection() override;
+
+    TXLSheet& Sheet() const { return m_sheet; }
+    TXLSector Sector() const { return m_sector; }
+    TXLBaseStyle& BaseStyle() const { return *m_baseStyle; }
+    void SetBaseStyle(TXLBaseStyle* style) { m_baseStyle = style; }
+    // The section's area from the sheet's counts: [0, columns) x [0, rows).
+    Rect Bounds() const;
+    // Section-local to sheet coordinates.
+    Point ToSheet(Point p) const;
+    Rect ToSheet(const Rect& r) const;
+
+    // Cells. Points are section-local and not negative.
+    // A point inside a merged range other than its top-left becomes that top-left.
+    Point ResolvePoint(Point p) const;
+    // The cell at the resolved point, created (of the base style's class) when missing.
+    TXLCell& GetCell(Point p);
+    // The cell at the resolved point, or nullptr; creates nothing.
+    TXLCell* FindCell(Point p) const;
+    const TXLCellClass* GetCellClass(Point p) const;
+    void SetCellClass(Point p, const TXLCellClass* cls);
+    // A cell of the class at the point, keeping the old cell's layout, font and value (dropped if unconvertible).
+    TXLCell& ReplaceCell(Point p, const TXLCellClass* cls);
+    void FreeCellsIn(const Rect& rect);
+
+    // Row by row, left to right, each merged range once at its top-left; fn returns false to stop.
+    // Both return the number of calls.
+    int ForEachPosition(const Rect& rect, const std::function<bool(Point)>& fn) const;
+    int ForEachCell(const Rect& rect, bool create, const std::function<bool(TXLCell&)>& fn);
+
+    // Layers.
+    int32_t GetLayerValue(int layer, int col, int row) const;
+    // Every position of rect (layers 2..7) gets value.
+    void SetLayerArea(int layer, const Rect& rect, int32_t value);
+    // SetLayerArea over rect grown to whole merged ranges (clNone meaning the base colour), then repaint.
+    void SetAreaAttr(int layer, Rect rect, int32_t value);
+    // Lines of layer 0 or 1 at outer indexes [outerFirst, outerEnd) and inner [innerFirst, innerEnd).
+    void SetLines(int layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value);
+    // The largest value over the ranges; uniform tells whether all positions hold the same.
+    int32_t ReadUniform(int layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, bool& uniform) const;
+    // Layers 2..7: the default of every existing sub-list; then the users hear of the change.
+    void SetLayerDefault(int layer, int32_t value);
+    int32_t LayerDefault(int layer) const;
+
+    // Merged ranges, in creation order.
+    const std::vector<std::unique_ptr<TXLUnion>>& Unions() const { return m_unions; }
+    // The newest range containing p (and, unless includeAnchor, not starting at p).
+    TXLUnion* UnionAt(Point p, bool includeAnchor) const;
+    TXLUnion* UnionOfCell(const TXLCell* cell) const;
+    TXLUnion* FirstIntersecting(const Rect& rect, const TXLUnion* except) const;
+    // rect grown by every range it intersects until it grows no more.
+    Rect ExpandToUnions(Rect rect) const;
+    bool IsUnionRect(const Rect& rect) const;
+    // Clips rect to the bounds and, when more than one cell remains, makes it one range replacing those it meets.
+    void Merge(Rect rect);
+    // Appends a range; with cell nullptr the anchor is the cell found at the top-left.
+    TXLUnion& AddUnion(const Rect& rect, TXLCell* cell);
+    void RemoveUnion(TXLUnion* range);
+    void RemoveUnionsIn(const Rect& rect);
+    void NormaliseUnionsIn(const Rect& rect);
+    // Evens a range's attributes, clears the lines inside it and frees the cells it covers.
+    void Normalise(TXLUnion& range);
+    // Drops everything at and beyond count on the axis: cells (and rows), and ranges; layers and hints stay.
+    void Truncate(TXLAxis axis, int count);
+
+    // Hints stored for cells.
+    void SetHint(const TXLCell* cell, const std::string& text);
+    // True when the cell had a hint.
+    bool RemoveHint(const TXLCell* cell);
+    std::string GetHint(const TXLCell* cell) const;
+    // The hint shown at a point: the cell's own, or with csExtHint the sheet's OnGetCellHint.
+    std::string GetHintAt(Point p) const;
+
+    // Every cell (style nullptr) or every cell based on style takes the group over again.
+    void InheritAll(TXLStyle* style, TXLProp group, int members);
+    // Cells based on style (every cell for nullptr) lose their style.
+    void ClearStyles(TXLStyle* style);
+    // Styler switch: the alias of each styled cell's style, row by row; the cells lose their style.
+    void WriteStyleNames(ByteWriter& writer);
+    // The same walk, giving each cell the style of that alias from the sheet's styler (none if missing).
+    void ReadStyleNames(ByteReader& reader);
+
+    // Frees rows and cells, empties the layers, the hints and the ranges.
+    void Clear() override;
+    // Layers 0 and 1 (lines, raw values) and 2..7 (attributes, with the layer default).
+    TListSList<TSList>& LineLayer(int layer) { return m_lines[layer]; }
+    const TListSList<TSList>& LineLayer(int layer) const { return m_lines[layer]; }
+    TXLLayer& AttrLayer(int layer) { return m_attrs[layer - kLayerBias1]; }
+    const TXLLayer& AttrLayer(int layer) const { return m_attrs[layer - kLayerBias1]; }
+    // Empty when the invariants hold; otherwise what is wrong. For tests.
+    std::string CheckInvariants() const;
+
+protected:
+    void ItemsMoved(int first, int last) override;
+    void ItemCreated(TXLRow& row, int index) override { row.Attach(this, index); }
+
+private:
+    std::unique_ptr<TXLCell> CreateCell(const TXLCellClass* cls) const;
+    // Every cell based on style, or every cell for nullptr; collected first, since acting on them may add rows.
+    std::vector<TXLCell*> CellsBasedOn(const TXLStyle* style) const;
+    TXLCell& InsertCell(Point p, const TXLCellClass* cls);
+    void ClearLineRun(int layer, int outer, int innerFirst, int innerEnd, bool& cleared);
+
+    TXLSheet& m_sheet;
+    TXLSector m_sector;
+    TXLBaseStyle* m_baseStyle = nullptr;
+    std::vector<std::unique_ptr<TXLUnion>> m_unions;
+    std::unordered_map<const TXLCell*, std::string> m_hints;
+    TListSList<TSList> m_lines[2];
+    TXLLayer m_attrs[kLayerCount - kLayerBias1];
+};
+
+} // namespace qv

@@ -1,0 +1,186 @@
+// The non-visual spreadsheet: sections, sizes, base styles, print settings, events and its users.
+#pragma once
+
+#include "platform/Graphic.h"
+#include "platform/Variant.h"
+#include "sheet/Section.h"
+#include "sheet/SheetUser.h"
+#include "sheet/Style.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+class TXLSheet {
+public:
+    // Registers with the manager (EXLGridError after its shutdown); a new sheet is Modified.
+    TXLSheet();
+    ~TXLSheet();
+    TXLSheet(const TXLSheet&) = delete;
+    TXLSheet& operator=(const TXLSheet&) = delete;
+
+    std::string Name;
+    int Tag = 0;
+
+    // Cells by sheet coordinates: titles negative, client cells from 0. Inside a merged range the range's
+    // top-left cell is meant. GetCell creates a missing cell (of the section base style's class); coordinates
+    // left of the title columns or above the title rows raise EXLGridError.
+    TXLCell& GetCell(int col, int row);
+    TXLCell* FindCell(int col, int row) const;
+    // The sector of a sheet coordinate, and its section-local point.
+    TXLSector GetSector(int col, int row, Point& local) const;
+    // Unassigned without a cell; never creates one.
+    Variant GetCellValue(int col, int row) const;
+    void SetCellValue(int col, int row, const Variant& value);
+    // Calls fn for each cell of the sheet rectangle, sector by sector (column titles, row titles, corner,
+    // client); with create, missing cells are made first. fn returns false to stop. Returns the cells visited.
+    int IterateCells(const Rect& rect, bool create, const std::function<bool(TXLCell&)>& fn);
+    // (-TitleCols, -TitleRows, ColCount, RowCount), right and bottom exclusive.
+    Rect GetSheetRect() const { return {-TitleCols(), -TitleRows(), ColCount(), RowCount()}; }
+    TXLSection& Section(TXLSector sector) { return *m_sections[sector]; }
+    const TXLSection& Section(TXLSector sector) const { return *m_sections[sector]; }
+
+    // Counts: negative values become 0; lowering one frees what lies at and beyond it.
+    int ColCount() const { return m_sizes[sCols][1].Count(); }
+    int RowCount() const { return m_sizes[sRows][1].Count(); }
+    int TitleCols() const { return m_sizes[sCols][0].Count(); }
+    int TitleRows() const { return m_sizes[sRows][0].Count(); }
+    void SetColCount(int count) { SetCount(sCols, 1, count); }
+    void SetRowCount(int count) { SetCount(sRows, 1, count); }
+    void SetTitleCols(int count) { SetCount(sCols, 0, count); }
+    void SetTitleRows(int count) { SetCount(sRows, 0, count); }
+    // Default sizes; assigning one drops every explicit size of the axis.
+    int ColDefWidth() const { return m_sizes[sCols][1].Default(); }
+    int RowDefHeight() const { return m_sizes[sRows][1].Default(); }
+    void SetColDefWidth(int size) { SetDefaultSize(sCols, size); }
+    void SetRowDefHeight(int size) { SetDefaultSize(sRows, size); }
+    // 0 or less: no limit.
+    int ColMaxWidth() const { return m_maxSize[sCols]; }
+    int RowMaxHeight() const { return m_maxSize[sRows]; }
+    void SetColMaxWidth(int size) { SetMaxSize(sCols, size); }
+    void SetRowMaxHeight(int size) { SetMaxSize(sRows, size); }
+
+    // Sizes at scale 100 by sheet index (negative for titles); a hidden item reports its remembered size.
+    int GetSize(int index, TXLAxis axis) const;
+    // -1 asks for the automatic size, 0 is stored as 1.
+    void SetSize(int index, TXLAxis axis, int size);
+    bool IsVisible(int index, TXLAxis axis) const;
+    void SetVisible(int index, TXLAxis axis, bool visible);
+    // The widest (tallest) measure of the column's (row's) cells on the measuring canvas; the default when 0.
+    int AutoColWidth(int col);
+    int AutoRowHeight(int row);
+    // part 0 titles, 1 client.
+    const TXLSizeList& Sizes(TXLAxis axis, int part) const { return m_sizes[axis][part]; }
+    const TXLSizeList& HiddenSizes(TXLAxis axis, int part) const { return m_hidden[axis][part]; }
+
+    // Nesting update brackets: inside them repaint requests merge into one InvalidateAll at the end.
+    void BeginUpdate();
+    void EndUpdate();
+    bool IsUpdating() const { return m_updateCount > 0; }
+    // Users are told of changes in registration order; a user is registered once.
+    void AddUser(IXLSheetUser* user);
+    void RemoveUser(IXLSheetUser* user);
+    int UserCount() const { return static_cast<int>(m_users.size()); }
+    IXLSheetUser* Users(int index) const { return m_users[index]; }
+    // Empties the size lists (counts and defaults stay) and the sections.
+    void Clear();
+
+    bool Modified() const { return m_modified; }
+    void SetModified(bool modified);
+    bool ReadOnly = false;
+
+    TXLBaseStyle& BaseClientStyle() { return *m_baseClient; }
+    TXLBaseStyle& BaseTitleStyle() { return *m_baseTitle; }
+    TXLStyler* Styler() const { return m_styler; }
+    // Cells with a style move to the new styler's style of the same alias; without a new styler every cell
+    // drops its style and its own formatting.
+    void SetStyler(TXLStyler* styler);
+
+    const std::string& Author() const { return m_author; }
+    const std::string& Title() const { return m_title; }
+    void SetAuthor(const std::string& author);
+    void SetTitle(const std::string& title);
+
+    // Print settings. Margins are in screen pixels and never negative.
+    int PrintMargin(TXLSide side) const { return m_margins[side]; }
+    void SetPrintMargin(TXLSide side, int margin); // sLeft, sTop, sRight or sBottom
+    TXLPrintMode PrintMode() const { return m_printMode; }
+    void SetPrintMode(TXLPrintMode mode);
+    // 25..500 percent; leaving or reaching 100 switches the mode.
+    int PrintScale() const { return m_printScale; }
+    void SetPrintScale(int scale);
+    bool PrintHidden() const { return m_printHidden; }
+    void SetPrintHidden(bool on);
+    TXLAxes PrintTitles() const { return m_printTitles; }
+    void SetPrintTitles(TXLAxes axes);
+    bool PrintGridLines() const { return m_printGridLines; }
+    void SetPrintGridLines(bool on);
+    // The printable rectangle in screen pixels: the manager's page less the margins.
+    Rect PageRect() const { return m_pageRect; }
+    void UpdatePageRect(bool notify);
+    // Indexes of the client columns and rows at which printed pages break, each list ended by the count.
+    void GetPageBreaks(std::vector<int>& colBreaks, std::vector<int>& rowBreaks) const;
+
+    const TXLGraphicData& Background() const { return m_background; }
+    void SetBackground(const TXLGraphicData& picture);
+
+    std::function<void(TXLSheet&, TXLAxis, int index, int& size)> OnSizing; // index in sheet coordinates
+    std::function<void(TXLSheet&)> OnModified;
+    std::function<void(TXLSheet&)> OnStylerChanged;
+    std::function<void(TXLSheet&, Point)> OnCellClick;    // section-local point
+    std::function<void(TXLSheet&, Point)> OnCellDblClick; // section-local point
+    std::function<void(TXLSheet&, Point)> OnCellChanged;  // sheet coordinates of the cell's top-left
+    std::function<void(TXLSheet&, Point, std::string&)> OnGetCellHint;
+    std::function<void(TXLSheet&, Point, std::string&)> OnSetCellHint;
+
+    // Reports from the model to the users.
+    void InvalidateCells(TXLSector sector, const Rect& rect, int flag);
+    void InvalidateSector(TXLSector sector);
+    void CellsChanged(TXLSector sector, const Rect* rect);
+    void CellRemoved(TXLCell& cell);
+    void UnionsChanged(bool loaded);
+    // A cell's value changed: OnCellChanged for csNotify cells, never nested.
+    void CellValueChanged(TXLCell& cell);
+    void FireSetCellHint(Point local, std::string& text);
+    std::string FireGetCellHint(Point local) const;
+
+private:
+    void SetCount(TXLAxis axis, int part, int count);
+    void SetDefaultSize(TXLAxis axis, int size);
+    void SetMaxSize(TXLAxis axis, int size);
+    void ApplySize(TXLAxis axis, int index, int size);
+    // The part (0 titles, 1 client) and position of a sheet index on an axis.
+    std::pair<int, int> PartOf(int index, TXLAxis axis) const;
+    int AutoSize(int index, TXLAxis axis);
+    template <class Fn> void Notify(Fn fn);
+
+    std::vector<IXLSheetUser*> m_users;
+    std::array<std::array<TXLSizeList, 2>, 2> m_sizes;  // [axis][part]
+    std::array<std::array<TXLSizeList, 2>, 2> m_hidden; // remembered sizes of hidden items, 0 where shown
+    std::array<std::unique_ptr<TXLSection>, 4> m_sections;
+    std::unique_ptr<TXLBaseStyle> m_baseClient;
+    std::unique_ptr<TXLBaseStyle> m_baseTitle;
+    TXLStyler* m_styler = nullptr;
+    std::array<int, 2> m_maxSize{0, 0};
+    TXLGraphicData m_background;
+    bool m_modified = false;
+    int m_updateCount = 0;
+    bool m_repaintPending = false;
+    bool m_inCellChanged = false;
+    bool m_destroying = false;
+    std::string m_author;
+    std::string m_title;
+    Rect m_pageRect;
+    std::array<int, 4> m_margins{0, 0, 0, 0};
+    bool m_printGridLines = false;
+    bool m_printHidden = false;
+    TXLAxes m_printTitles = 0;
+    TXLPrintMode m_printMode = pmNormal;
+    int m_printScale = 100;
+};
+
+} // namespace qv

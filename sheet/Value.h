@@ -1,0 +1,54 @@
+// The value interface every stored cell offers: a variant with typed accessors, display text and drawing.
+#pragma once
+
+#include "platform/Variant.h"
+#include "sheet/DrawInfo.h"
+#include "sheet/Persistent.h"
+
+namespace qv {
+
+// An object a cell may hold besides its value (a picture, a list of texts).
+class TXLDataObject {
+public:
+    virtual ~TXLDataObject() = default;
+};
+
+class TXLValue : public TXLPersistent {
+public:
+    // Draws the display text in rect by the layout of info.
+    virtual void DrawValue(const TXLDrawInfo& info, Rect& rect);
+
+    // The typed accessors convert through GetValue and SetValue with the manager's locale; conversions
+    // raise the platform's errors and leave the value unchanged.
+    virtual double GetAsFloat();
+    virtual TDateTime GetAsDateTime();
+    virtual int32_t GetAsInteger();
+    virtual std::string GetAsString();
+    virtual bool GetAsBoolean();
+    virtual TXLDataObject* GetDataObject() { return nullptr; }
+    virtual Currency GetAsCurrency();
+    virtual Variant GetValue() { return {}; }
+    virtual void SetAsFloat(double value) { SetValue(value); }
+    virtual void SetAsDateTime(TDateTime value) { SetValue(Variant::FromDateTime(value)); }
+    virtual void SetAsInteger(int32_t value) { SetValue(value); }
+    virtual void SetAsString(const std::string& value) { SetValue(value); }
+    virtual void SetAsBoolean(bool value) { SetValue(value); }
+    virtual void SetDataObject(TXLDataObject*) {}
+    virtual void SetAsCurrency(Currency value) { SetValue(value); }
+    // Marks the display text stale and reports the value group.
+    virtual void SetValue(const Variant& value);
+
+    // The display text, refreshed from GetText when stale.
+    const std::string& GetDisplayText();
+
+    void AssignGroup(TXLPersistent& source, TXLProp group, int members) override;
+
+protected:
+    // Marks the display text stale and reports the value group.
+    void NotifyValue();
+
+private:
+    std::string m_displayText;
+};
+
+} // namespace qv

@@ -1,0 +1,71 @@
+// The library manager: class registry, class numbers, editors, formats, page metrics and shutdown.
+#include "formula/Manager.h"
+#include "cells/StringCell.h"
+#include "sheet/GridError.h"
+#include "sheet/Sheet.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+TEST(Manager, ClassNumbersAreTheSumsOfTheNameBytes)
+{
+    EXPECT_EQ(CellClassID(&TXLCString::Class()), 946);
+    EXPECT_EQ(CellClassID(nullptr), 0);
+    TXLManager& m = XLManager();
+    EXPECT_EQ(m.CellClassByID(946), &TXLCString::Class());
+    EXPECT_EQ(m.CellClassByID(0), nullptr);
+    EXPECT_EQ(m.CellClassByID(12345), nullptr);
+    EXPECT_EQ(m.CellClasses(0), &TXLCString::Class());
+    EXPECT_EQ(m.RegisterCellClass(TXLCString::Class()), 0) << "a second registration adds nothing";
+}
+
+TEST(Manager, EditorsAndFormatsPerClass)
+{
+    TXLManager& m = XLManager();
+    EXPECT_EQ(m.EditorClass(&TXLCString::Class(), 1)->Name, "TXLMemo");
+    EXPECT_EQ(m.EditorClass(&TXLCString::Class(), 3), nullptr);
+    EXPECT_EQ(m.EditorClass(&TXLCString::Class(), -1), nullptr);
+    ASSERT_NE(m.CellFormats(&TXLCString::Class()), nullptr);
+    EXPECT_EQ(*m.CellFormats(&TXLCString::Class()), std::vector<std::string>{""});
+    static const TXLCellClass unregistered{"Nothing", nullptr};
+    EXPECT_EQ(m.CellFormats(&unregistered), nullptr);
+    EXPECT_EQ(m.EditorCount(&unregistered), 0);
+}
+
+TEST(Manager, KeepsTheListOfLiveSheets)
+{
+    const size_t before = XLManager().Sheets().size();
+    {
+        TXLSheet sheet;
+        EXPECT_EQ(XLManager().Sheets().size(), before + 1);
+        EXPECT_EQ(XLManager().Sheets().back(), &sheet);
+    }
+    EXPECT_EQ(XLManager().Sheets().size(), before);
+}
+
+TEST(Manager, DefaultPrinterMetrics)
+{
+    EXPECT_EQ(XLManager().PrinterResolution(), (Size{600, 600}));
+    EXPECT_EQ(XLManager().PageRect(), (Rect{0, 0, 4676 * 96 / 600, 6744 * 96 / 600}));
+}
+
+TEST(ManagerDeathTest, UseAfterShutdownRaisesTheDestroyedError)
+{
+    EXPECT_EXIT(
+        {
+            XLManager();
+            DestroyXLManager();
+            try {
+                TXLSheet sheet;
+            } catch (const EXLGridError& e) {
+                std::exit(e.Message() == "XLManager has been already destroyed!" ? 0 : 1);
+            }
+            std::exit(2);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
+} // namespace qv
