@@ -2,7 +2,9 @@
 #include "cells/StringCell.h"
 
 #include "formula/Manager.h"
+#include "platform/ByteStream.h"
 #include "platform/MaskFormat.h"
+#include "platform/TextCodec.h"
 
 namespace qv {
 
@@ -29,6 +31,21 @@ void TXLCString::SetAsString(const std::string& text)
 void TXLCString::SetValue(const Variant& value)
 {
     SetAsString(value.ToString(XLManager().GetLocale()));
+}
+
+} // namespace qv
+
+namespace qv {
+
+void TXLCString::SaveValue(ByteWriter& writer) const
+{
+    writer.WriteString(Utf8ToGbk(m_text));
+}
+
+void TXLCString::LoadValue(ByteReader& reader)
+{
+    m_text = GbkToUtf8(reader.ReadString("text"));
+    SetFlag(kFlagTextStale, true);
 }
 
 } // namespace qv

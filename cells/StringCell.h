@@ -16,6 +16,8 @@ public:
     // Stores and notifies only when the text differs (or the cell's styles ask for every write).
     void SetAsString(const std::string& text) override;
     void SetValue(const Variant& value) override;
+    void SaveValue(ByteWriter& writer) const override;
+    void LoadValue(ByteReader& reader) override;
 
 protected:
     const std::string& Text() const { return m_text; }

@@ -6,6 +6,7 @@
 #include "platform/Locale.h"
 #include "sheet/CellClass.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ public:
     TXLCanvas& MeasureCanvas() { return *m_measureCanvas; }
     void SetMeasureCanvas(std::unique_ptr<TXLCanvas> canvas);
     int ScreenPixelsPerInch() const { return m_measureCanvas->PixelsPerInch(); }
+
+    // The shell's default action for an address (a link cell's double click); installed by the application.
+    std::function<void(const std::string& address)> ShellOpen;
 
     // Printer metrics: without a printer 600 x 600 dpi and a page of 4676 x 6744 dots. The page rectangle is
     // in screen pixels.

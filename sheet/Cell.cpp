@@ -139,6 +139,10 @@ void TXLCell::SetHint(std::string text)
     KeepOnlyProps(static_cast<TXLProps>(kAllProps & ~PropBit(prHint)));
 }
 
+void TXLCell::SaveValue(ByteWriter&) const {}
+
+void TXLCell::LoadValue(ByteReader&) {}
+
 Size TXLCell::Measure(TXLCanvas& canvas)
 {
     const std::string text = GetDisplayText();

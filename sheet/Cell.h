@@ -5,6 +5,8 @@
 
 namespace qv {
 
+class ByteReader;
+class ByteWriter;
 class TXLRow;
 class TXLSheet;
 
@@ -36,6 +38,10 @@ public:
     virtual void DblClick() {}
     // A character typed while the cell is current; setting key to 0 consumes it.
     virtual void KeyPress(char32_t& key) { (void)key; }
+
+    // The value part of the cell's stream record. Loading stores the value without reporting a change.
+    virtual void SaveValue(ByteWriter& writer) const;
+    virtual void LoadValue(ByteReader& reader);
 
     int Col() const { return m_col; }
     TXLRow* Row() const { return m_row; }
