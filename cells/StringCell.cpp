@@ -33,10 +33,6 @@ void TXLCString::SetValue(const Variant& value)
     SetAsString(value.ToString(XLManager().GetLocale()));
 }
 
-} // namespace qv
-
-namespace qv {
-
 void TXLCString::SaveValue(ByteWriter& writer) const
 {
     writer.WriteString(Utf8ToGbk(m_text));
