@@ -41,7 +41,6 @@ void TXLCString::SaveValue(ByteWriter& writer) const
 void TXLCString::LoadValue(ByteReader& reader)
 {
     m_text = GbkToUtf8(reader.ReadString("text"));
-    SetFlag(kFlagTextStale, true);
 }
 
 } // namespace qv

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace qv {
@@ -36,6 +37,9 @@ public:
     const TXLEditorClass* EditorClass(const TXLCellClass* cls, int index) const;
     // The class's format presets; nullptr for an unregistered class.
     const std::vector<std::string>* CellFormats(const TXLCellClass* cls) const;
+
+    // The one stored copy of a format text; stable for the manager's life.
+    const std::string* InternFormat(const std::string& format) { return &*m_formats.insert(format).first; }
 
     // The locale every conversion and display of the engine uses.
     const Locale& GetLocale() const { return m_locale; }
@@ -71,6 +75,7 @@ private:
 
     std::vector<ClassEntry> m_classes;
     std::vector<TXLSheet*> m_sheets;
+    std::unordered_set<std::string> m_formats;
     Locale m_locale = Locale::ChinaDefault();
     std::unique_ptr<TXLCanvas> m_measureCanvas;
     Size m_resolution;

@@ -13,6 +13,13 @@ constexpr TXLSide kAllSides[] = {sLeft, sTop, sRight, sBottom, sBias1, sBias2, s
 
 } // namespace
 
+TXLPersistent::TXLPersistent() : m_format(XLManager().InternFormat({})) {}
+
+void TXLPersistent::InitFormat(const std::string& format)
+{
+    m_format = XLManager().InternFormat(format);
+}
+
 void TXLPersistent::SetProps(TXLProps props)
 {
     const TXLProps changed = static_cast<TXLProps>(m_props ^ props);
@@ -109,24 +116,23 @@ void TXLPersistent::SetEditor(int editor)
 
 void TXLPersistent::SetFormat(const std::string& format)
 {
-    if (format == m_format && !HasFlag(kFlagForce))
+    if (format == *m_format && !HasFlag(kFlagForce))
         return;
-    m_format = format;
-    SetFlag(kFlagTextStale, true);
+    m_format = XLManager().InternFormat(format);
     Changed(prControl, kControlFormat);
 }
 
 std::string TXLPersistent::GetFormatMask() const
 {
-    return m_format.substr(0, m_format.find('|'));
+    return m_format->substr(0, m_format->find('|'));
 }
 
 std::string TXLPersistent::GetFormatKind() const
 {
-    const size_t bar = m_format.find('|');
+    const size_t bar = m_format->find('|');
     if (bar == std::string::npos)
         return {};
-    return ToLowerAscii(m_format.substr(bar + 1));
+    return ToLowerAscii(m_format->substr(bar + 1));
 }
 
 TXLFont& TXLPersistent::Font()

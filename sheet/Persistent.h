@@ -21,13 +21,12 @@ enum TXLFlag : uint8_t {
     kFlagError = 4,     // drawn in the error colour
     kFlagForce = 8,     // setters store and report unchanged values too (styles, range proxies)
     kFlagSuppress = 16, // changes are not recorded in Props (base styles; while inheriting)
-    kFlagTextStale = 32,
     kFlagAnchor = 64, // the top-left cell of a merged range
 };
 
 class TXLPersistent {
 public:
-    TXLPersistent() = default;
+    TXLPersistent();
     virtual ~TXLPersistent() = default;
     TXLPersistent(const TXLPersistent&) = delete;
     TXLPersistent& operator=(const TXLPersistent&) = delete;
@@ -43,7 +42,7 @@ public:
     // Sets Props without taking anything over (loading, replacing a cell).
     void SetPropsRaw(TXLProps props) { m_props = props; }
     // Sets the format without recording or reporting it (a new cell taking its class's format).
-    void InitFormat(const std::string& format) { m_format = format; }
+    void InitFormat(const std::string& format);
 
     TXLLayout Layout() const;
     TXLHorzAlign HorzAlign() const { return Layout().HorzAlign; }
@@ -72,7 +71,7 @@ public:
     int Editor() const { return m_editor; }
     // An index outside the editors registered for the cell class is stored as 0.
     void SetEditor(int editor);
-    const std::string& Format() const { return m_format; }
+    const std::string& Format() const { return *m_format; }
     void SetFormat(const std::string& format);
     // The part of Format before the first "|" (all of it without one).
     std::string GetFormatMask() const;
@@ -133,7 +132,8 @@ private:
     int32_t m_editor = 0;
     uint8_t m_flags = 0;
     TXLProps m_props = 0;
-    std::string m_format;
+    // Cells share their few distinct formats: the text lives once, in the manager's pool.
+    const std::string* m_format;
 };
 
 } // namespace qv

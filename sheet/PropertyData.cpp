@@ -39,10 +39,10 @@ void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass) const
     if (withClass)
         writer.WriteInt32(CellClassID(GetCellClass()));
     writer.WriteInt32(m_editor);
-    const int index = PresetIndex(GetCellClass(), m_format);
+    const int index = PresetIndex(GetCellClass(), *m_format);
     writer.WriteInt32(index);
     if (index < 0)
-        writer.WriteString(Utf8ToGbk(m_format));
+        writer.WriteString(Utf8ToGbk(*m_format));
 }
 
 TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass)

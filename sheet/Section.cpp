@@ -137,7 +137,6 @@ TXLCell& TXLSection::InsertCell(Point p, const TXLCellClass* cls)
         created->SetFlag(kFlagAnchor, true);
     }
     TXLCell& cell = GetOrCreate(p.y)->PutCell(p.x, std::move(created));
-    cell.SetFlag(kFlagTextStale, true);
     if (m_baseStyle->GetCellClass() == cell.GetCellClass())
         cell.InitFormat(m_baseStyle->Format());
     cell.RequestRepaint();

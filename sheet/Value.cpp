@@ -40,24 +40,9 @@ void TXLValue::SetValue(const Variant&)
     NotifyValue();
 }
 
-void TXLValue::NotifyValue()
-{
-    SetFlag(kFlagTextStale, true);
-    Changed(prValue, 0);
-}
-
-const std::string& TXLValue::GetDisplayText()
-{
-    if (HasFlag(kFlagTextStale)) {
-        m_displayText = GetText();
-        SetFlag(kFlagTextStale, false);
-    }
-    return m_displayText;
-}
-
 void TXLValue::DrawValue(const TXLDrawInfo& info, Rect& rect)
 {
-    const std::string& text = GetDisplayText();
+    const std::string text = GetDisplayText();
     if (text.empty() || !info.Canvas)
         return;
     unsigned flags = DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS;

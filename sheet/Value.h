@@ -35,20 +35,17 @@ public:
     virtual void SetAsBoolean(bool value) { SetValue(value); }
     virtual void SetDataObject(TXLDataObject*) {}
     virtual void SetAsCurrency(Currency value) { SetValue(value); }
-    // Marks the display text stale and reports the value group.
+    // Reports the value group.
     virtual void SetValue(const Variant& value);
 
-    // The display text, refreshed from GetText when stale.
-    const std::string& GetDisplayText();
+    // The text shown for the value: GetText, computed when asked (only visible cells are drawn).
+    std::string GetDisplayText() { return GetText(); }
 
     void AssignGroup(TXLPersistent& source, TXLProp group, int members) override;
 
 protected:
-    // Marks the display text stale and reports the value group.
-    void NotifyValue();
-
-private:
-    std::string m_displayText;
+    // Reports a change of the value.
+    void NotifyValue() { Changed(prValue, 0); }
 };
 
 } // namespace qv
