@@ -35,6 +35,12 @@ void ByteWriter::PatchInt32(size_t offset, int32_t value)
         m_data[offset + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
 }
 
+void ByteWriter::PatchInt16(size_t offset, int16_t value)
+{
+    m_data[offset] = static_cast<char>(static_cast<uint16_t>(value) & 0xFF);
+    m_data[offset + 1] = static_cast<char>(static_cast<uint16_t>(value) >> 8);
+}
+
 uint64_t ByteReader::ReadLittleEndian(int bytes, const char* what)
 {
     const std::string_view raw = ReadBytes(static_cast<size_t>(bytes), what);
@@ -78,7 +84,7 @@ std::string_view ByteReader::ReadString(const char* what)
 
 int32_t ByteReader::ReadCount(const char* what, int32_t max)
 {
-    const size_t at = m_offset;
+    const size_t at = Offset();
     const int32_t count = ReadInt32(what);
     if (count < 0 || count > max)
         throw EReadError(std::string("impossible ") + what + " " + std::to_string(count), at);
@@ -87,9 +93,24 @@ int32_t ByteReader::ReadCount(const char* what, int32_t max)
 
 void ByteReader::Seek(size_t offset, const char* what)
 {
-    if (offset > m_data.size())
+    if (offset < m_base || offset - m_base > m_data.size())
         Fail(std::string(what) + " runs past the end");
-    m_offset = offset;
+    m_offset = offset - m_base;
+}
+
+ByteReader ByteReader::SubReader(size_t count, const char* what)
+{
+    const size_t start = Offset();
+    const std::string_view bytes = ReadBytes(count, what);
+    return ByteReader(bytes, start, &Budget());
+}
+
+void ByteReader::Charge(size_t bytes, const char* what)
+{
+    size_t& budget = Budget();
+    if (bytes > budget)
+        Fail(std::string(what) + " needs more memory than the stream can account for");
+    budget -= bytes;
 }
 
 } // namespace qv

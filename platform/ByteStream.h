@@ -29,8 +29,9 @@ public:
     void WriteBytes(std::string_view bytes) { m_data.append(bytes); }
     // A 32-bit byte count followed by the bytes, no terminator.
     void WriteString(std::string_view bytes);
-    // Overwrites four bytes already written, for length frames filled in afterwards.
+    // Overwrite bytes already written, for length frames and flags filled in afterwards.
     void PatchInt32(size_t offset, int32_t value);
+    void PatchInt16(size_t offset, int16_t value);
 
     size_t Size() const { return m_data.size(); }
     const std::string& Data() const { return m_data; }
@@ -45,7 +46,7 @@ private:
 class ByteReader {
 public:
     // The reader refers to the bytes; they must outlive it.
-    explicit ByteReader(std::string_view data) : m_data(data) {}
+    explicit ByteReader(std::string_view data) : m_data(data), m_budget(data.size() * kBudgetPerByte + kBudgetBase) {}
     explicit ByteReader(std::string&&) = delete;
 
     uint8_t ReadByte(const char* what);
@@ -59,18 +60,36 @@ public:
     // A 32-bit count that must lie in 0..max; anything else is damage.
     int32_t ReadCount(const char* what, int32_t max);
 
-    size_t Offset() const { return m_offset; }
+    // The offset within the whole stream (a sub-reader counts from its parent's start).
+    size_t Offset() const { return m_base + m_offset; }
     size_t Remaining() const { return m_data.size() - m_offset; }
     bool AtEnd() const { return m_offset >= m_data.size(); }
     void Skip(size_t count, const char* what) { ReadBytes(count, what); }
-    // Moves to an offset within the data (a record's end, say).
+    // Moves to an offset of the whole stream within this reader's data (a record's end, say).
     void Seek(size_t offset, const char* what);
-    [[noreturn]] void Fail(const std::string& what) const { throw EReadError(what, m_offset); }
+    // A reader over the next count bytes, which this reader steps over; it draws on this reader's budget.
+    ByteReader SubReader(size_t count, const char* what);
+    // Memory a reader may allocate for what it reads is bounded by the stream's size: 64 bytes per stream byte
+    // plus 16 MB. Charge takes bytes from the budget shared with sub-readers and copies, and raises EReadError
+    // naming what when they are not there.
+    void Charge(size_t bytes, const char* what);
+    [[noreturn]] void Fail(const std::string& what) const { throw EReadError(what, Offset()); }
 
 private:
     uint64_t ReadLittleEndian(int bytes, const char* what);
+    static constexpr size_t kBudgetPerByte = 64;
+    static constexpr size_t kBudgetBase = size_t{16} << 20;
+    ByteReader(std::string_view data, size_t baseOffset, size_t* budget)
+        : m_data(data), m_base(baseOffset), m_sharedBudget(budget)
+    {
+    }
+    size_t& Budget() { return m_sharedBudget ? *m_sharedBudget : m_budget; }
+
     std::string_view m_data;
+    size_t m_base = 0;
     size_t m_offset = 0;
+    size_t m_budget = 0;
+    size_t* m_sharedBudget = nullptr; // a sub-reader's parent budget
 };
 
 } // namespace qv

@@ -9,6 +9,7 @@ class ByteReader;
 class ByteWriter;
 class TXLRow;
 class TXLSheet;
+class TXLStyler;
 
 class TXLCell : public TXLProCell {
 public:
@@ -39,6 +40,12 @@ public:
     // A character typed while the cell is current; setting key to 0 consumes it.
     virtual void KeyPress(char32_t& key) { (void)key; }
 
+    // The cell's stream record: property data, hint, style index, value part. A loaded style index waits for
+    // BindLoadedStyle.
+    void SaveProps(ByteWriter& writer) const;
+    void LoadProps(ByteReader& reader);
+    // After loading: the style at the loaded index of the styler, or no style (and no based-on group) without one.
+    void BindLoadedStyle(TXLStyler* styler);
     // The value part of the cell's stream record. Loading stores the value without reporting a change.
     virtual void SaveValue(ByteWriter& writer) const;
     virtual void LoadValue(ByteReader& reader);
@@ -60,6 +67,7 @@ private:
     TXLStyle* m_style = nullptr;
     TXLRow* m_row = nullptr;
     int32_t m_col = 0;
+    int32_t m_loadedStyle = -1; // the style index read from a stream until the sheet binds it
 };
 
 } // namespace qv

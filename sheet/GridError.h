@@ -11,4 +11,11 @@ public:
     using EPlatformError::EPlatformError;
 };
 
+// A sheet stream or whole-sheet file that ends early or holds impossible values; the message names what was
+// damaged and the byte offset.
+class EXLStreamError : public EXLGridError {
+public:
+    using EXLGridError::EXLGridError;
+};
+
 } // namespace qv

@@ -77,7 +77,10 @@ template <std::default_initializable L> void TListSList<L>::LoadFromStream(ByteR
 {
     ByteReader probe = reader;
     ReadEntries(probe, [](int, ByteReader& r) { L().LoadFromStream(r); });
-    ReadEntries(reader, [this](int index, ByteReader& r) { GetOrCreate(index)->LoadFromStream(r); });
+    ReadEntries(reader, [this](int index, ByteReader& r) {
+        r.Charge(this->DirectoryGrowth(index) + sizeof(L), "a sub-list");
+        GetOrCreate(index)->LoadFromStream(r);
+    });
 }
 
 template <std::default_initializable L>

@@ -52,8 +52,10 @@ void TSList::ReadBlock(ByteReader& reader, Directory& directory)
     const int32_t number = reader.ReadInt32("sparse list block number");
     if (number < 0 || number >= kMaxSListBlocks)
         throw EReadError("sparse list block number " + std::to_string(number), at);
-    if (number >= static_cast<int32_t>(directory.size()))
+    if (number >= static_cast<int32_t>(directory.size())) {
+        reader.Charge((number + 1 - directory.size()) * sizeof(directory[0]), "a sparse list directory");
         directory.resize(number + 1);
+    }
     auto& block = directory[number];
     if (!block)
         block = std::make_unique<Block>();

@@ -75,6 +75,12 @@ public:
     int Count() const { return m_count; }
     // Number of directory entries: one past the highest block ever reached since the last Clear.
     int DirectoryLength() const { return static_cast<int>(m_directory.size()); }
+    // Bytes the directory grows by when index is stored (readers charge them against their stream).
+    size_t DirectoryGrowth(int index) const
+    {
+        const int needed = index / kSListBlockItems + 1;
+        return needed > DirectoryLength() ? (needed - DirectoryLength()) * sizeof(std::unique_ptr<Block>) : 0;
+    }
     // Number of allocated blocks, including blocks whose items were all set back to nil. O(DirectoryLength()).
     int AllocatedBlocks() const;
 

@@ -125,6 +125,13 @@ public:
     // The same walk, giving each cell the style of that alias from the sheet's styler (none if missing).
     void ReadStyleNames(ByteReader& reader);
 
+    // The section block of the sheet stream: flags, merged ranges, cell rows, layers.
+    void WriteBlock(ByteWriter& writer) const;
+    // Empties the section, then reads a block; damage raises EReadError.
+    void ReadBlock(ByteReader& reader);
+    // Binds the style indexes the cells were loaded with (see TXLCell::BindLoadedStyle).
+    void AfterLoad();
+
     // Frees rows and cells, empties the layers, the hints and the ranges.
     void Clear() override;
     // Layers 0 and 1 (lines, raw values) and 2..7 (attributes, with the layer default).
@@ -145,6 +152,9 @@ private:
     std::vector<TXLCell*> CellsBasedOn(const TXLStyle* style) const;
     TXLCell& InsertCell(Point p, const TXLCellClass* cls);
     void ClearLineRun(int layer, int outer, int innerFirst, int innerEnd, bool& cleared);
+    void WriteRows(ByteWriter& writer) const;
+    void ReadRows(ByteReader& reader);
+    void ReadUnions(ByteReader& reader);
 
     TXLSheet& m_sheet;
     TXLSector m_sector;

@@ -261,14 +261,6 @@ int TXLSheet::AutoSize(int index, TXLAxis axis)
     return largest > 0 ? largest : (axis == sCols ? ColDefWidth() : RowDefHeight());
 }
 
-template <class Fn> void TXLSheet::Notify(Fn fn)
-{
-    // A user may unregister while being told; walk a copy.
-    const std::vector<IXLSheetUser*> users = m_users;
-    for (IXLSheetUser* user : users)
-        fn(user);
-}
-
 void TXLSheet::BeginUpdate()
 {
     if (m_updateCount++ == 0) {

@@ -89,6 +89,21 @@ public:
     // Empties the size lists (counts and defaults stay) and the sections.
     void Clear();
 
+    // The sheet stream (the XLData property): base styles, size lists, sections. Both leave the sheet unmodified.
+    void WriteData(ByteWriter& writer);
+    // Clears the sheet first. EXLGridError "Unknown XLGrid stream format!" when the stream does not begin with
+    // "XLG"; EXLStreamError when it ends early or holds impossible values.
+    void ReadData(ByteReader& reader);
+    // The whole-sheet file: the published properties and XLData in a component stream.
+    void SaveToStream(ByteWriter& writer);
+    // Damage raises EXLStreamError; the sheet then holds what was read before it.
+    void LoadFromStream(ByteReader& reader);
+    // Replaces the file atomically: on failure the old file stays and EFileError propagates.
+    void SaveToFile(const std::string& path);
+    void LoadFromFile(const std::string& path);
+    // After loading: every section binds the style indexes its cells were read with.
+    void AfterLoad();
+
     bool Modified() const { return m_modified; }
     void SetModified(bool modified);
     bool ReadOnly = false;
@@ -150,13 +165,25 @@ public:
 
 private:
     void SetCount(TXLAxis axis, int part, int count);
+    void ReadLists(ByteReader& reader);
+    void ReadSections(ByteReader& reader);
+    void ReadProperty(const std::string& name, const struct ComponentValue& value, size_t at);
+    void ReadXLData(std::string_view bytes, size_t at);
+    bool SectionPresent(TXLSector sector) const;
+    TXLSizeList& StreamList(int bit);
     void SetDefaultSize(TXLAxis axis, int size);
     void SetMaxSize(TXLAxis axis, int size);
     void ApplySize(TXLAxis axis, int index, int size);
     // The part (0 titles, 1 client) and position of a sheet index on an axis.
     std::pair<int, int> PartOf(int index, TXLAxis axis) const;
     int AutoSize(int index, TXLAxis axis);
-    template <class Fn> void Notify(Fn fn);
+    // Tells every user, in registration order; a user may unregister while being told, so a copy is walked.
+    template <class Fn> void Notify(Fn fn)
+    {
+        const std::vector<IXLSheetUser*> users = m_users;
+        for (IXLSheetUser* user : users)
+            fn(user);
+    }
 
     std::vector<IXLSheetUser*> m_users;
     std::array<std::array<TXLSizeList, 2>, 2> m_sizes;  // [axis][part]
