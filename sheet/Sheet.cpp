@@ -190,7 +190,9 @@ void TXLSheet::SetSize(int index, TXLAxis axis, int size)
 
 void TXLSheet::ApplySize(TXLAxis axis, int index, int size)
 {
-    const auto [part, pos] = PartOf(index, axis);
+    const std::pair<int, int> where = PartOf(index, axis);
+    const int part = where.first;
+    const int pos = where.second;
     if (OnSizing)
         OnSizing(*this, axis, index, size);
     if (m_maxSize[axis] > 0)

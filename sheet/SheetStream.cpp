@@ -158,6 +158,8 @@ void TXLSection::ReadUnions(ByteReader& reader)
         r.bottom = reader.ReadInt32("merged range bottom");
         if (r.right <= r.left || r.bottom <= r.top || r.right > kMaxCount || r.bottom > kMaxCount)
             throw EReadError("impossible merged range", at);
+        // Normalising writes four attribute layers over the whole area.
+        reader.Charge(static_cast<size_t>(r.Width()) * static_cast<size_t>(r.Height()) * 16, "a merged range");
         AddUnion(r, nullptr);
     }
 }

@@ -1,0 +1,36 @@
+// Fuzz target: arbitrary bytes as a whole-sheet file and as a sheet stream must end in a sheet or one error.
+#include "platform/ByteStream.h"
+#include "sheet/GridError.h"
+#include "sheet/Sheet.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+void Load(std::string_view bytes, bool wholeFile)
+{
+    qv::TXLSheet sheet;
+    qv::ByteReader reader(bytes);
+    try {
+        if (wholeFile)
+            sheet.LoadFromStream(reader);
+        else
+            sheet.ReadData(reader);
+    } catch (const qv::EXLGridError&) {
+        return;
+    }
+    // What was read must write again.
+    qv::ByteWriter writer;
+    sheet.WriteData(writer);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    Load(bytes, true);
+    Load(bytes, false);
+    return 0;
+}
