@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 namespace qv {
 
@@ -216,12 +215,14 @@ void TXLSheet::SaveToFile(const std::string& path)
 
 void TXLSheet::LoadFromFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         throw EFileError("Cannot open file \"" + path + "\". " + std::strerror(errno));
-    std::ostringstream content;
-    content << in.rdbuf();
-    const std::string bytes = content.str();
+    // One buffer of the file's size: the file's bytes are held once while the sheet is built from them.
+    std::string bytes(static_cast<size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        throw EFileError("Cannot read file \"" + path + "\".");
     ByteReader reader(bytes);
     LoadFromStream(reader);
 }
