@@ -1,6 +1,7 @@
 // Text cells: the text, shown as it is or through the display format used as an edit mask.
 #include "cells/StringCell.h"
 
+#include "cells/WriteNotify.h"
 #include "formula/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/MaskFormat.h"
@@ -22,7 +23,7 @@ std::string TXLCString::GetText()
 
 void TXLCString::SetAsString(const std::string& text)
 {
-    if (text == m_text && !(Styles() & CellStyleBit(csWriteNotify)))
+    if (text == m_text && !WriteNotifies(*this))
         return;
     m_text = text;
     NotifyValue();

@@ -1,4 +1,5 @@
 // Whole-sheet files: the sheet's published properties and its XLData in a component stream.
+#include "cells/Picture.h"
 #include "platform/AtomicFile.h"
 #include "platform/ComponentStream.h"
 #include "platform/Errors.h"
@@ -45,27 +46,22 @@ TXLAxes ReadAxes(const std::vector<std::string>& members, size_t at)
     return axes;
 }
 
-// A graphic as a property value: its class name as a short string, then its bytes with their count.
+// A graphic as a property value, in the picture's stream form.
 std::string EncodeGraphicData(const TXLGraphicData& graphic)
 {
     ByteWriter writer;
-    ComponentWriter::WriteShortString(writer, graphic.ClassName);
-    writer.WriteString(std::string_view(reinterpret_cast<const char*>(graphic.Bytes.data()), graphic.Bytes.size()));
+    WriteGraphic(writer, graphic);
     return writer.Take();
 }
 
 TXLGraphicData DecodeGraphicData(std::string_view bytes, size_t at)
 {
     ByteReader reader(bytes);
-    TXLGraphicData graphic;
     try {
-        graphic.ClassName = std::string(ComponentReader::ReadShortString(reader, "graphic class"));
-        const std::string_view data = reader.ReadString("graphic data");
-        graphic.Bytes.assign(data.begin(), data.end());
+        return ReadGraphic(reader);
     } catch (const EReadError&) {
         Damaged("background picture", at);
     }
-    return graphic;
 }
 
 int32_t IntegerOf(const ComponentValue& v, const std::string& name, size_t at)
@@ -135,9 +131,9 @@ void TXLSheet::ReadProperty(const std::string& name, const ComponentValue& v, si
         if (name == kMarginNames[side])
             return SetPrintMargin(side, IntegerOf(v, name, at));
     const std::pair<const char*, void (TXLSheet::*)(int)> integers[] = {
-        {"PrintScale", &TXLSheet::SetPrintScale}, {"ColCount", &TXLSheet::SetColCount},
-        {"ColDefWidth", &TXLSheet::SetColDefWidth}, {"ColMaxWidth", &TXLSheet::SetColMaxWidth},
-        {"RowCount", &TXLSheet::SetRowCount}, {"RowDefHeight", &TXLSheet::SetRowDefHeight},
+        {"PrintScale", &TXLSheet::SetPrintScale},     {"ColCount", &TXLSheet::SetColCount},
+        {"ColDefWidth", &TXLSheet::SetColDefWidth},   {"ColMaxWidth", &TXLSheet::SetColMaxWidth},
+        {"RowCount", &TXLSheet::SetRowCount},         {"RowDefHeight", &TXLSheet::SetRowDefHeight},
         {"RowMaxHeight", &TXLSheet::SetRowMaxHeight}, {"TitleCols", &TXLSheet::SetTitleCols},
         {"TitleRows", &TXLSheet::SetTitleRows}};
     for (const auto& [property, setter] : integers)

@@ -53,9 +53,9 @@ TEST(SheetStream, BaseClientStyleRecordIsByteExact)
 {
     TXLSheet sheet;
     const std::string data = DataOf(sheet);
-    const std::string expected = Bytes({0x58, 0x4C, 0x47, 0x16, 0x63, 0, 0, 0, 0xFF, 0x03, 5, 0, 0, 0}) + "Arial" +
-                                 Bytes({1, 0, 0, 0, 0, 0, 0, 0, 0xF5, 0xFF, 0xFF, 0xFF, 8, 0, 0, 0xFF, 0xB2, 3, 0, 0,
-                                        0, 0, 0, 0, 0, 0, 0, 0});
+    const std::string expected =
+        Bytes({0x58, 0x4C, 0x47, 0x16, 0x63, 0, 0, 0, 0xFF, 0x03, 5, 0, 0, 0}) + "Arial" +
+        Bytes({1, 0, 0, 0, 0, 0, 0, 0, 0xF5, 0xFF, 0xFF, 0xFF, 8, 0, 0, 0xFF, 0xB2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(data.substr(0, expected.size()), expected);
     // The slots: no sides, colour clWindow, frame none, no styles, bottom-aligned word wrap.
     ByteReader slots(data);
@@ -260,7 +260,8 @@ TEST(SheetStream, DamagedStreamsRaiseOneErrorSayingWhatAndWhere)
     TXLSheet sheet;
     const std::string empty = DataOf(sheet);
     const size_t listFlagsAt = empty.size() - 17;
-    std::string hugeCount = empty.substr(0, listFlagsAt) + Bytes({1, 0}) + Int32(5000000) + Int32(0) + empty.substr(listFlagsAt + 1);
+    std::string hugeCount =
+        empty.substr(0, listFlagsAt) + Bytes({1, 0}) + Int32(5000000) + Int32(0) + empty.substr(listFlagsAt + 1);
     std::string negativeBlocks = empty.substr(0, listFlagsAt) + Bytes({1, 0}) + Int32(1) + Int32(-3);
     std::string recordPastEnd = StreamWithClientCells({{0, 946, TextRecord("x")}});
     recordPastEnd.replace(recordPastEnd.size() - 8 - 7 - 4, 4, Int32(1000));
@@ -322,9 +323,9 @@ class SheetFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("qv-sheet-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir =
+            std::filesystem::temp_directory_path() / ("qv-sheet-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
@@ -359,6 +360,24 @@ TEST_F(SheetFileTest, PublishedPropertiesAndDataRoundTrip)
     EXPECT_EQ(copy.FindCell(1, 1)->GetAsString(), "货币资金 ");
     EXPECT_FALSE(copy.Modified());
     EXPECT_EQ(FileOf(copy), FileOf(original));
+}
+
+TEST_F(SheetFileTest, BackgroundPictureRoundTrips)
+{
+    TXLSheet sheet;
+    const std::string png = Bytes(
+        {0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0, 0, 0, 5, 0, 0, 0, 3, 8, 2, 0, 0, 0});
+    TXLGraphicData picture;
+    picture.ClassName = "TPngImage";
+    picture.Bytes.assign(png.begin(), png.end());
+    sheet.SetBackground(picture);
+    sheet.SaveToFile(Path("bg.dat"));
+    TXLSheet copy;
+    copy.LoadFromFile(Path("bg.dat"));
+    EXPECT_EQ(copy.Background().ClassName, "TPngImage");
+    EXPECT_EQ(copy.Background().Bytes, picture.Bytes);
+    EXPECT_EQ(copy.Background().Width, 5);
+    EXPECT_EQ(copy.Background().Height, 3);
 }
 
 TEST_F(SheetFileTest, SavingNeverDestroysAGoodFile)
@@ -404,7 +423,12 @@ TEST_F(SheetFileTest, ForeignFilesAreRefused)
         }
     }
     // An unknown property, and a known one of the wrong type.
-    for (const std::string& property : {std::string("\x07" "Unknown\x02\x01", 10), std::string("\x08" "ColCount\x08", 10)}) {
+    for (const std::string& property : {std::string("\x07"
+                                                    "Unknown\x02\x01",
+                                                    10),
+                                        std::string("\x08"
+                                                    "ColCount\x08",
+                                                    10)}) {
         ByteWriter w;
         ComponentWriter out(w);
         out.BeginObject("TXLSheet", "S");

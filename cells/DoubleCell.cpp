@@ -1,0 +1,39 @@
+// Double cells.
+#include "cells/DoubleCell.h"
+
+#include "cells/WriteNotify.h"
+#include "formula/Manager.h"
+#include "platform/ByteStream.h"
+
+namespace qv {
+
+const TXLCellClass& TXLCDouble::Class()
+{
+    static const TXLCellClass cls{"TXLCDouble", [] { return std::unique_ptr<TXLCell>(new TXLCDouble); }};
+    return cls;
+}
+
+void TXLCDouble::SetAsFloat(double value)
+{
+    if (value == m_value && !WriteNotifies(*this))
+        return;
+    m_value = value;
+    NotifyValue();
+}
+
+void TXLCDouble::SetValue(const Variant& value)
+{
+    SetAsFloat(value.ToDouble(XLManager().GetLocale()));
+}
+
+void TXLCDouble::SaveValue(ByteWriter& writer) const
+{
+    writer.WriteDouble(m_value);
+}
+
+void TXLCDouble::LoadValue(ByteReader& reader)
+{
+    m_value = reader.ReadDouble("double value");
+}
+
+} // namespace qv

@@ -1,0 +1,39 @@
+// Integer cells.
+#include "cells/IntegerCell.h"
+
+#include "cells/WriteNotify.h"
+#include "formula/Manager.h"
+#include "platform/ByteStream.h"
+
+namespace qv {
+
+const TXLCellClass& TXLCInteger::Class()
+{
+    static const TXLCellClass cls{"TXLCInteger", [] { return std::unique_ptr<TXLCell>(new TXLCInteger); }};
+    return cls;
+}
+
+void TXLCInteger::SetAsInteger(int32_t value)
+{
+    if (value == m_value && !WriteNotifies(*this))
+        return;
+    m_value = value;
+    NotifyValue();
+}
+
+void TXLCInteger::SetValue(const Variant& value)
+{
+    SetAsInteger(value.ToInteger(XLManager().GetLocale()));
+}
+
+void TXLCInteger::SaveValue(ByteWriter& writer) const
+{
+    writer.WriteInt32(m_value);
+}
+
+void TXLCInteger::LoadValue(ByteReader& reader)
+{
+    m_value = reader.ReadInt32("integer value");
+}
+
+} // namespace qv

@@ -1,0 +1,14 @@
+// Number display shared by the number cells.
+#include "cells/NumberCell.h"
+
+#include "cells/NumberText.h"
+#include "formula/Manager.h"
+
+namespace qv {
+
+std::string TXLCNumber::GetText()
+{
+    return FormatNumber(GetFormatMask(), GetValue().ToDouble(XLManager().GetLocale()));
+}
+
+} // namespace qv

@@ -1,0 +1,19 @@
+// Link cells: text whose double click opens an address through the shell.
+#pragma once
+
+#include "cells/StringCell.h"
+
+namespace qv {
+
+class TXLCUrl : public TXLCString {
+public:
+    static const TXLCellClass& Class();
+    const TXLCellClass* GetCellClass() const override { return &Class(); }
+
+    // The address: Format's option part (after "|", lower-cased), or the text when that is empty.
+    std::string Address();
+    // Hands the address to the manager's ShellOpen when the application installed one; the outcome is not checked.
+    void DblClick() override;
+};
+
+} // namespace qv
