@@ -1,6 +1,7 @@
 // The manager's registries and its lifetime as a process-wide object.
 #include "formula/Manager.h"
 
+#include "platform/AsciiText.h"
 #include "platform/RecordingCanvas.h"
 #include "sheet/GridError.h"
 #include "sheet/Sheet.h"
@@ -42,6 +43,7 @@ ManagerOwner& Owner()
 TXLManager::TXLManager() : m_measureCanvas(std::make_unique<RecordingCanvas>(Size{1, 1}))
 {
     RegisterStandardCellClasses(*this);
+    RegisterConversionFunctions(*this);
     UpdatePageSize();
 }
 
@@ -116,6 +118,20 @@ const std::vector<std::string>* TXLManager::CellFormats(const TXLCellClass* cls)
     return entry ? &entry->formats : nullptr;
 }
 
+int TXLManager::PresetIndex(const TXLCellClass* cls, const std::string* format)
+{
+    const PresetKey key{cls, format};
+    if (const auto it = m_presetIndexes.find(key); it != m_presetIndexes.end())
+        return it->second;
+    int index = -1;
+    if (const auto* presets = CellFormats(cls))
+        for (size_t i = 0; i < presets->size() && index < 0; ++i)
+            if (EqualsIgnoreCase((*presets)[i], *format))
+                index = static_cast<int>(i);
+    m_presetIndexes.emplace(key, index);
+    return index;
+}
+
 void TXLManager::SetMeasureCanvas(std::unique_ptr<TXLCanvas> canvas)
 {
     m_measureCanvas = std::move(canvas);
@@ -129,6 +145,50 @@ void TXLManager::UpdatePageSize()
     m_pageRect = {0, 0, kDefaultPageDots.cx * ppi / m_resolution.cx, kDefaultPageDots.cy * ppi / m_resolution.cy};
     for (TXLSheet* sheet : m_sheets)
         sheet->UpdatePageRect(true);
+}
+
+void TXLManager::RegisterFunction(const std::string& name, TXLFunctionProc proc)
+{
+    std::string key = name;
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    if (!m_functions.emplace(std::move(key), std::move(proc)).second)
+        throw EXLGridError("String list does not allow duplicates");
+}
+
+bool TXLManager::HasFunction(const std::string& name) const
+{
+    return m_functions.contains(name);
+}
+
+bool TXLManager::CallFunction(TXLSheet* sheet, const std::string& name, Variant& result,
+                              std::span<const Variant> params)
+{
+    if (const auto it = m_functions.find(name); it != m_functions.end()) {
+        it->second(sheet, params, result);
+        return true;
+    }
+    if (!sheet)
+        return false;
+    result = Variant::Null();
+    if (sheet->OnFunction)
+        sheet->OnFunction(*sheet, name, params, result);
+    if (result.IsNull())
+        sheet->DoFunction(name, params, result);
+    return !result.IsNull();
+}
+
+bool TXLManager::GetVariable(TXLSheet* sheet, const std::string& name, Variant& result)
+{
+    if (!sheet)
+        return false;
+    result = Variant::Null();
+    if (sheet->OnVariable)
+        sheet->OnVariable(*sheet, name, result);
+    if (result.IsNull())
+        sheet->DoVariable(name, result);
+    return !result.IsNull();
 }
 
 void TXLManager::AddSheet(TXLSheet* sheet)

@@ -4,17 +4,25 @@
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
 #include "platform/Locale.h"
+#include "platform/Variant.h"
 #include "sheet/CellClass.h"
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <span>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 namespace qv {
 
 class TXLSheet;
+
+// A formula function: sender is the sheet of the evaluation (may be null), params the evaluated arguments
+// (1 to 10 from a formula), result the value it answers.
+using TXLFunctionProc = std::function<void(TXLSheet* sender, std::span<const Variant> params, Variant& result)>;
 
 class TXLManager {
 public:
@@ -38,6 +46,10 @@ public:
     // The class's format presets; nullptr for an unregistered class.
     const std::vector<std::string>* CellFormats(const TXLCellClass* cls) const;
 
+    // The index of an interned format among the class's presets, compared without regard to letter case; -1 when
+    // it is none of them. Remembered, since every cell of a saved sheet asks.
+    int PresetIndex(const TXLCellClass* cls, const std::string* format);
+
     // The one stored copy of a format text; stable for the manager's life.
     const std::string* InternFormat(const std::string& format) { return &*m_formats.insert(format).first; }
 
@@ -60,6 +72,18 @@ public:
     // Re-reads the printer metrics and lets every sheet recompute its page.
     void UpdatePageSize();
 
+    // The function table of formulas, keyed by upper-case name; it starts with the six conversion functions
+    // STRING, INTEGER, BOOLEAN, CURRENCY, DATETIME and DOUBLE. The name is upper-cased (ASCII letters, the only
+    // ones a formula name holds); a name already present raises EXLGridError "String list does not allow
+    // duplicates".
+    void RegisterFunction(const std::string& name, TXLFunctionProc proc);
+    bool HasFunction(const std::string& name) const;
+    // Resolves a function for a formula, name upper-cased: the table first (resolved whatever the procedure
+    // answers), then, with a sheet, its OnFunction and DoFunction; those resolve by leaving result not Null.
+    bool CallFunction(TXLSheet* sheet, const std::string& name, Variant& result, std::span<const Variant> params);
+    // Resolves a variable: with a sheet, its OnVariable and then DoVariable; resolved when result is not Null.
+    bool GetVariable(TXLSheet* sheet, const std::string& name, Variant& result);
+
     // Sheets add themselves on creation and remove themselves on destruction.
     void AddSheet(TXLSheet* sheet);
     void RemoveSheet(TXLSheet* sheet);
@@ -74,8 +98,21 @@ private:
     const ClassEntry* Find(const TXLCellClass* cls) const;
 
     std::vector<ClassEntry> m_classes;
+    std::map<std::string, TXLFunctionProc, std::less<>> m_functions;
     std::vector<TXLSheet*> m_sheets;
     std::unordered_set<std::string> m_formats;
+    struct PresetKey {
+        const TXLCellClass* cls;
+        const std::string* format;
+        bool operator==(const PresetKey&) const = default;
+    };
+    struct PresetKeyHash {
+        size_t operator()(const PresetKey& k) const
+        {
+            return std::hash<const void*>()(k.cls) * 31 + std::hash<const void*>()(k.format);
+        }
+    };
+    std::unordered_map<PresetKey, int, PresetKeyHash> m_presetIndexes;
     Locale m_locale = Locale::ChinaDefault();
     std::unique_ptr<TXLCanvas> m_measureCanvas;
     Size m_resolution;
@@ -91,5 +128,7 @@ void DestroyXLManager();
 
 // Registers the engine's cell value classes with their format presets, in their fixed order.
 void RegisterStandardCellClasses(TXLManager& manager);
+// Registers the six conversion functions of formulas; each converts its first argument and ignores the others.
+void RegisterConversionFunctions(TXLManager& manager);
 
 } // namespace qv

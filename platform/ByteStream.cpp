@@ -10,12 +10,6 @@ EReadError::EReadError(const std::string& what, size_t offset)
 {
 }
 
-void ByteWriter::WriteLittleEndian(uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        m_data.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
 void ByteWriter::WriteDouble(double value)
 {
     uint64_t bits = 0;
@@ -39,15 +33,6 @@ void ByteWriter::PatchInt16(size_t offset, int16_t value)
 {
     m_data[offset] = static_cast<char>(static_cast<uint16_t>(value) & 0xFF);
     m_data[offset + 1] = static_cast<char>(static_cast<uint16_t>(value) >> 8);
-}
-
-uint64_t ByteReader::ReadLittleEndian(int bytes, const char* what)
-{
-    const std::string_view raw = ReadBytes(static_cast<size_t>(bytes), what);
-    uint64_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = (value << 8) | static_cast<uint8_t>(raw[i]);
-    return value;
 }
 
 uint8_t ByteReader::ReadByte(const char* what)

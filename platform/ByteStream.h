@@ -3,6 +3,7 @@
 
 #include "platform/Errors.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,25 +22,63 @@ private:
 
 class ByteWriter {
 public:
-    void WriteByte(uint8_t value) { m_data.push_back(static_cast<char>(value)); }
+    void WriteByte(uint8_t value)
+    {
+        *Room(1) = static_cast<char>(value);
+        ++m_size;
+    }
     void WriteInt16(int16_t value) { WriteLittleEndian(static_cast<uint16_t>(value), 2); }
     void WriteInt32(int32_t value) { WriteLittleEndian(static_cast<uint32_t>(value), 4); }
     void WriteInt64(int64_t value) { WriteLittleEndian(static_cast<uint64_t>(value), 8); }
     void WriteDouble(double value);
-    void WriteBytes(std::string_view bytes) { m_data.append(bytes); }
+    void WriteBytes(std::string_view bytes)
+    {
+        std::copy(bytes.begin(), bytes.end(), Room(bytes.size()));
+        m_size += bytes.size();
+    }
     // A 32-bit byte count followed by the bytes, no terminator.
     void WriteString(std::string_view bytes);
     // Overwrite bytes already written, for length frames and flags filled in afterwards.
     void PatchInt32(size_t offset, int32_t value);
     void PatchInt16(size_t offset, int16_t value);
 
-    size_t Size() const { return m_data.size(); }
-    const std::string& Data() const { return m_data; }
-    std::string Take() { return std::move(m_data); }
+    // Room for count more bytes, so a large output is allocated (and its pages touched) once.
+    void Reserve(size_t count)
+    {
+        if (m_size + count > m_data.size())
+            m_data.resize(m_size + count);
+    }
+    size_t Size() const { return m_size; }
+    const std::string& Data() const
+    {
+        m_data.resize(m_size);
+        return m_data;
+    }
+    std::string Take()
+    {
+        m_data.resize(m_size);
+        m_size = 0;
+        return std::move(m_data);
+    }
 
 private:
-    void WriteLittleEndian(uint64_t value, int bytes);
-    std::string m_data;
+    // Hot: every field of a sheet stream passes here, so the buffer grows ahead and fields are stored in place.
+    char* Room(size_t count)
+    {
+        if (m_size + count > m_data.size())
+            m_data.resize(std::max(m_data.size() * 2, m_size + count + 256));
+        return m_data.data() + m_size;
+    }
+    void WriteLittleEndian(uint64_t value, int bytes)
+    {
+        char* p = Room(8);
+        for (int i = 0; i < bytes; ++i)
+            p[i] = static_cast<char>(value >> (8 * i));
+        m_size += static_cast<size_t>(bytes);
+    }
+
+    mutable std::string m_data; // holds m_size bytes of output and room beyond them
+    size_t m_size = 0;
 };
 
 // Every read checks the bytes that remain and raises EReadError naming `what` when they do not suffice.
@@ -76,7 +115,17 @@ public:
     [[noreturn]] void Fail(const std::string& what) const { throw EReadError(what, Offset()); }
 
 private:
-    uint64_t ReadLittleEndian(int bytes, const char* what);
+    uint64_t ReadLittleEndian(int bytes, const char* what)
+    {
+        if (static_cast<size_t>(bytes) > Remaining())
+            Fail(std::string("the stream ends inside ") + what);
+        const unsigned char* p = reinterpret_cast<const unsigned char*>(m_data.data() + m_offset);
+        uint64_t value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = (value << 8) | p[i];
+        m_offset += static_cast<size_t>(bytes);
+        return value;
+    }
     static constexpr size_t kBudgetPerByte = 64;
     static constexpr size_t kBudgetBase = size_t{16} << 20;
     ByteReader(std::string_view data, size_t baseOffset, size_t* budget)

@@ -9,20 +9,25 @@ namespace qv {
 
 class TXLCell;
 
+constexpr int32_t ByteSum(std::string_view text)
+{
+    int32_t sum = 0;
+    for (unsigned char c : text)
+        sum += c;
+    return sum;
+}
+
 // A cell value class: its name (whose byte sum is the class number the stream stores) and its factory.
 struct TXLCellClass {
     std::string_view Name;
     std::unique_ptr<TXLCell> (*Create)();
+    int32_t ID = ByteSum(Name);
 };
 
 // The class number of a cell class: the sum of the bytes of its name; 0 for no class.
 constexpr int32_t CellClassID(const TXLCellClass* cls)
 {
-    int32_t sum = 0;
-    if (cls)
-        for (unsigned char c : cls->Name)
-            sum += c;
-    return sum;
+    return cls ? cls->ID : 0;
 }
 
 // An in-cell editor control class; the editors module gives it behaviour, the engine only counts and names it.

@@ -1,27 +1,10 @@
 // The property record that starts every style and cell record of the sheet stream.
 #include "formula/Manager.h"
-#include "platform/AsciiText.h"
 #include "platform/ByteStream.h"
 #include "platform/TextCodec.h"
 #include "sheet/Persistent.h"
 
 namespace qv {
-
-namespace {
-
-// The index of the format among the class's presets, compared without regard to letter case; -1 when none.
-int PresetIndex(const TXLCellClass* cls, const std::string& format)
-{
-    const auto* presets = XLManager().CellFormats(cls);
-    if (!presets)
-        return -1;
-    for (size_t i = 0; i < presets->size(); ++i)
-        if (EqualsIgnoreCase((*presets)[i], format))
-            return static_cast<int>(i);
-    return -1;
-}
-
-} // namespace
 
 void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass) const
 {
@@ -39,7 +22,7 @@ void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass) const
     if (withClass)
         writer.WriteInt32(CellClassID(GetCellClass()));
     writer.WriteInt32(m_editor);
-    const int index = PresetIndex(GetCellClass(), *m_format);
+    const int index = XLManager().PresetIndex(GetCellClass(), m_format);
     writer.WriteInt32(index);
     if (index < 0)
         writer.WriteString(Utf8ToGbk(*m_format));

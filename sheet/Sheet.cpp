@@ -1,6 +1,9 @@
 // The sheet: coordinates and sectors, counts and sizes, update brackets and the reports to its users.
 #include "sheet/Sheet.h"
 
+#include "formula/Calculator.h"
+#include "formula/CellName.h"
+#include "formula/FormulaError.h"
 #include "formula/Manager.h"
 #include "sheet/GridError.h"
 
@@ -534,6 +537,44 @@ std::string TXLSheet::FireGetCellHint(Point local) const
     if (OnGetCellHint)
         OnGetCellHint(const_cast<TXLSheet&>(*this), local, text);
     return text;
+}
+
+void TXLSheet::DoFunction(const std::string&, std::span<const Variant>, Variant&) {}
+
+void TXLSheet::DoVariable(const std::string& variable, Variant& result)
+{
+    Point p;
+    if (!TryCellNameToPoint(variable, p) || p.x >= ColCount() || p.y >= RowCount())
+        return;
+    try {
+        result = GetCellValue(p.x, p.y);
+    } catch (const std::exception&) {
+        result = Variant();
+    }
+}
+
+Variant TXLSheet::CalcExpression(std::string_view text, const TXLCell* cell, TXLCalcMode mode)
+{
+    if (cell) {
+        if (std::find(m_evaluationStack.begin(), m_evaluationStack.end(), cell) != m_evaluationStack.end())
+            throw EXLCircular();
+        m_evaluationStack.push_back(cell);
+    }
+    // Removes the entry pushed here, by its index: nested evaluations have removed theirs by then.
+    struct StackEntry {
+        std::vector<const TXLCell*>* stack;
+        size_t index;
+        ~StackEntry()
+        {
+            if (stack)
+                stack->erase(stack->begin() + static_cast<std::ptrdiff_t>(index));
+        }
+    } const entry{cell ? &m_evaluationStack : nullptr, cell ? m_evaluationStack.size() - 1 : 0};
+    TXLCalculator calculator(this);
+    calculator.CheckOnly = mode == cmCheckOnly;
+    Variant result;
+    calculator.Calculate(text, result);
+    return result;
 }
 
 } // namespace qv

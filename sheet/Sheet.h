@@ -10,16 +10,21 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv {
+
+// Whether a formula evaluation applies its operators or only parses and resolves names.
+enum TXLCalcMode { cmEvaluate, cmCheckOnly };
 
 class TXLSheet {
 public:
     // Registers with the manager (EXLGridError after its shutdown); a new sheet is Modified.
     TXLSheet();
-    ~TXLSheet();
+    virtual ~TXLSheet();
     TXLSheet(const TXLSheet&) = delete;
     TXLSheet& operator=(const TXLSheet&) = delete;
 
@@ -152,6 +157,21 @@ public:
     std::function<void(TXLSheet&, Point, std::string&)> OnGetCellHint;
     std::function<void(TXLSheet&, Point, std::string&)> OnSetCellHint;
 
+    // Formulas. Name resolution passes the upper-cased name; a handler that does not know it leaves result
+    // Null, any other value (Empty included) is its answer. The function table is asked before these.
+    std::function<void(TXLSheet&, const std::string& function, std::span<const Variant> params, Variant& result)>
+        OnFunction;
+    std::function<void(TXLSheet&, const std::string& variable, Variant& result)> OnVariable;
+    // Called after OnFunction when it left result Null; the sheet's own version knows no function.
+    virtual void DoFunction(const std::string& function, std::span<const Variant> params, Variant& result);
+    // Called after OnVariable when it left result Null; the sheet's own version reads a client cell by its name
+    // (B12) inside ColCount x RowCount, Empty when reading it fails. It never raises.
+    virtual void DoVariable(const std::string& variable, Variant& result);
+    // Evaluates formula text against the sheet. cell is the formula cell being computed, or null; while it is
+    // computed it is on the evaluation stack, and asking for it again raises EXLCircular. Every error of the
+    // evaluation passes to the caller.
+    Variant CalcExpression(std::string_view text, const TXLCell* cell, TXLCalcMode mode = cmEvaluate);
+
     // Reports from the model to the users.
     void InvalidateCells(TXLSector sector, const Rect& rect, int flag);
     void InvalidateSector(TXLSector sector);
@@ -208,6 +228,7 @@ private:
     TXLAxes m_printTitles = 0;
     TXLPrintMode m_printMode = pmNormal;
     int m_printScale = 100;
+    std::vector<const TXLCell*> m_evaluationStack; // formula cells whose evaluation is running, innermost last
 };
 
 } // namespace qv

@@ -214,6 +214,11 @@ bool TXLSheet::SectionPresent(TXLSector sector) const
 
 void TXLSheet::WriteData(ByteWriter& writer)
 {
+    // A cell entry with a short format takes about 50 bytes; reserving avoids regrowing a large output.
+    size_t positions = 0;
+    for (const auto& section : m_sections)
+        section->ForEach([&](int, const TXLRow* row) { positions += static_cast<size_t>(row->Last() + 1); });
+    writer.Reserve(positions * 52 + 4096);
     writer.WriteBytes(kMagic);
     writer.WriteByte(kVersion);
     WriteRecord(*m_baseClient, writer);
