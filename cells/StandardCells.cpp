@@ -3,6 +3,7 @@
 #include "cells/CurrencyCell.h"
 #include "cells/DateTimeCell.h"
 #include "cells/DoubleCell.h"
+#include "cells/FormulaCell.h"
 #include "cells/GroupCell.h"
 #include "cells/IntegerCell.h"
 #include "cells/PictureCell.h"
@@ -27,7 +28,7 @@ const TXLEditorClass kDateTimeEdit{"TXLDateTimeEdit"};
 
 void RegisterStandardCellClasses(TXLManager& manager)
 {
-    // The order gives the registry indexes 0..9; the formula cell takes index 10 when it registers.
+    // The order gives the registry indexes 0..10.
     manager.RegisterCellClass(TXLCString::Class(), {""});
     manager.RegisterCellClass(TXLCStrings::Class());
     manager.RegisterCellClass(TXLCInteger::Class(), {"0", "0|s"});
@@ -41,10 +42,13 @@ void RegisterStandardCellClasses(TXLManager& manager)
     manager.RegisterCellClass(TXLCPicture::Class());
     manager.RegisterCellClass(TXLCUrl::Class(), {""});
     manager.RegisterCellClass(TXLCGroup::Class(), {"0"});
+    manager.RegisterCellClass(TXLCFormula::Class(), {"0", "0|c", "0.00", "0.00|c", "#,##0", "#,##0|c", "#,##0.00",
+                                                     "#,##0.00|c", "0.##%", "0.##%|c", "0.00%", "0.00%|c"});
 
     manager.RegisterEditors({&TXLCString::Class()}, {&kPickEdit, &kMemo, &kMaskEdit});
     manager.RegisterEditors({&TXLCStrings::Class()}, {&kMemo, &kPickEdit, &kComboBox});
-    manager.RegisterEditors({&TXLCInteger::Class(), &TXLCDouble::Class(), &TXLCCurrency::Class()}, {&kNumEdit});
+    manager.RegisterEditors(
+        {&TXLCInteger::Class(), &TXLCDouble::Class(), &TXLCCurrency::Class(), &TXLCFormula::Class()}, {&kNumEdit});
     manager.RegisterEditors({&TXLCDateTime::Class()}, {&kDateTimeEdit});
 }
 
