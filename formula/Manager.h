@@ -51,7 +51,13 @@ public:
     int PresetIndex(const TXLCellClass* cls, const std::string* format);
 
     // The one stored copy of a format text; stable for the manager's life.
-    const std::string* InternFormat(const std::string& format) { return &*m_formats.insert(format).first; }
+    // The last one asked for is remembered: cells are made and loaded in runs of one format.
+    const std::string* InternFormat(const std::string& format)
+    {
+        if (!m_lastFormat || *m_lastFormat != format)
+            m_lastFormat = &*m_formats.insert(format).first;
+        return m_lastFormat;
+    }
 
     // The locale every conversion and display of the engine uses.
     const Locale& GetLocale() const { return m_locale; }
@@ -101,6 +107,7 @@ private:
     std::map<std::string, TXLFunctionProc, std::less<>> m_functions;
     std::vector<TXLSheet*> m_sheets;
     std::unordered_set<std::string> m_formats;
+    const std::string* m_lastFormat = nullptr;
     struct PresetKey {
         const TXLCellClass* cls;
         const std::string* format;

@@ -41,7 +41,9 @@ public:
     bool Holds(TXLProp group) const { return (m_props & PropBit(group)) != 0; }
     // Sets Props without taking anything over (loading, replacing a cell).
     void SetPropsRaw(TXLProps props) { m_props = props; }
-    // Sets the format without recording or reporting it (a new cell taking its class's format).
+    // Takes another object's format without recording or reporting it (a new cell taking its class's format).
+    void ShareFormat(const TXLPersistent& other) { m_format = other.m_format; }
+    // Sets the format without recording or reporting it (a new style taking its class's first preset).
     void InitFormat(const std::string& format);
 
     TXLLayout Layout() const;

@@ -138,7 +138,7 @@ TXLCell& TXLSection::InsertCell(Point p, const TXLCellClass* cls)
     }
     TXLCell& cell = GetOrCreate(p.y)->PutCell(p.x, std::move(created));
     if (m_baseStyle->GetCellClass() == cell.GetCellClass())
-        cell.InitFormat(m_baseStyle->Format());
+        cell.ShareFormat(*m_baseStyle);
     cell.RequestRepaint();
     return cell;
 }

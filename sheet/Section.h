@@ -159,6 +159,7 @@ private:
     TXLSheet& m_sheet;
     TXLSector m_sector;
     TXLBaseStyle* m_baseStyle = nullptr;
+    bool m_loadedStyles = false; // a cell was read with a style index that AfterLoad must bind
     std::vector<std::unique_ptr<TXLUnion>> m_unions;
     std::unordered_map<const TXLCell*, std::string> m_hints;
     TListSList<TSList> m_lines[2];

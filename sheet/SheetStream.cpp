@@ -178,13 +178,18 @@ void TXLSection::ReadRows(ByteReader& reader)
             const size_t rowGrowth = existing ? existing->DirectoryGrowth(col)
                                               : sizeof(TXLRow) + TXLRow().DirectoryGrowth(col);
             reader.Charge(DirectoryGrowth(row) + rowGrowth, "a cell position");
-            ReadRecord(ReplaceCell({col, row}, cls), reader);
+            TXLCell& cell = ReplaceCell({col, row}, cls);
+            ReadRecord(cell, reader);
+            m_loadedStyles = m_loadedStyles || cell.Holds(prBasedOn);
         }
     }
 }
 
 void TXLSection::AfterLoad()
 {
+    if (!m_loadedStyles)
+        return; // no cell was read with a style: spare a walk over every cell
+    m_loadedStyles = false;
     TXLStyler* styler = m_sheet.Styler();
     for (TXLCell* cell : CellsBasedOn(nullptr))
         cell->BindLoadedStyle(styler);
