@@ -19,7 +19,8 @@ int Saturate(int64_t value)
 void TProZeroSList::SetDefault(int value)
 {
     m_default = value;
-    m_summary.blocks = 0; // every value moved
+    if (m_summary)
+        m_summary->blocks = 0; // every value moved
 }
 
 int TProZeroSList::GetOffset(int n) const
@@ -31,10 +32,10 @@ int TProZeroSList::GetOffset(int n) const
     int64_t total = int64_t{n} * m_default;
     if (block >= blocks) {
         Summarise(blocks);
-        return Saturate(total + m_summary.deltasBefore[blocks]);
+        return Saturate(total + m_summary->deltasBefore[blocks]);
     }
     Summarise(block);
-    total += m_summary.deltasBefore[block];
+    total += m_summary->deltasBefore[block];
     if (const Block* items = BlockAt(block))
         for (int slot = 0; slot <= (n - 1) % kSListBlockItems; ++slot)
             total += int64_t{ValueOf((*items)[slot])} - m_default;
@@ -50,7 +51,7 @@ int TProZeroSList::FindOffset(int& pos) const
     }
     const int blocks = DirectoryLength();
     Summarise(blocks);
-    const auto first = m_summary.reach.begin();
+    const auto first = m_summary->reach.begin();
     const auto hit = std::upper_bound(first, first + blocks, int64_t{given});
     if (hit != first + blocks)
         return FindInBlock(static_cast<int>(hit - first), pos);
@@ -78,13 +79,15 @@ int TProZeroSList::FindInBlock(int block, int& pos) const
 
 int64_t TProZeroSList::BlockStart(int block) const
 {
-    return int64_t{block} * kSListBlockItems * m_default + m_summary.deltasBefore[block];
+    return int64_t{block} * kSListBlockItems * m_default + m_summary->deltasBefore[block];
 }
 
 // Extends the summary to the first `blocks` blocks, starting again from the lowest block written since last time.
 void TProZeroSList::Summarise(int blocks) const
 {
-    Summary& s = m_summary;
+    if (!m_summary)
+        m_summary = std::make_unique<Summary>();
+    Summary& s = *m_summary;
     s.blocks = std::min({s.blocks, TakeFirstChangedBlock(), DirectoryLength()});
     // Allocated on first use only: most lists (the property layers) never ask for offsets.
     if (static_cast<int>(s.deltasBefore.size()) < blocks + 1) {

@@ -63,7 +63,8 @@ private:
 
     int m_default = 0;
     Encoding m_encoding = Encoding::Relative;
-    mutable Summary m_summary;
+    // Made on first use: most lists (the property layers) never ask for offsets.
+    mutable std::unique_ptr<Summary> m_summary;
 };
 
 // Changing the default empties the list: explicit values relative to an old default mean nothing any more.

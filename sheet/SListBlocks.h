@@ -117,11 +117,12 @@ private:
     void ShiftUp(int index, int by);
     void ShiftDown(int index, int by);
 
+    // The pointer-sized cache item first, so that no padding is spent: every row and layer list has these.
     Directory m_directory;
+    mutable View m_cacheItem{};
     int m_last = -1;
     int m_count = 0;
     mutable int m_cacheIndex = -1;
-    mutable View m_cacheItem{};
     mutable int m_firstChangedBlock = 0;
 };
 
