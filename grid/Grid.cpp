@@ -1,0 +1,494 @@
+// The grid control: pane layout, scaled sizes, zoom, options, scroll bars, linked grids and the sheet's reports.
+#include "grid/Grid.h"
+
+#include "sheet/Section.h"
+#include "sheet/Sheet.h"
+#include "sheet/Style.h"
+
+#include <QResizeEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace qv {
+
+namespace {
+
+// sFlat: bars drawn as plain fields, no bevels.
+constexpr const char* kFlatScrollBars =
+    "QScrollBar { background: palette(window); border: none; }"
+    "QScrollBar:vertical { width: 16px; margin: 16px 0 16px 0; }"
+    "QScrollBar:horizontal { height: 16px; margin: 0 16px 0 16px; }"
+    "QScrollBar::handle { background: palette(mid); border: none; }"
+    "QScrollBar::handle:vertical { min-height: 16px; }"
+    "QScrollBar::handle:horizontal { min-width: 16px; }"
+    "QScrollBar::add-line, QScrollBar::sub-line { background: palette(button); border: none; width: 16px;"
+    " height: 16px; subcontrol-origin: margin; }"
+    "QScrollBar::add-line:vertical { subcontrol-position: bottom; }"
+    "QScrollBar::sub-line:vertical { subcontrol-position: top; }"
+    "QScrollBar::add-line:horizontal { subcontrol-position: right; }"
+    "QScrollBar::sub-line:horizontal { subcontrol-position: left; }";
+
+// A pane's column list is the client part in the body and the column-title strip, else the title part; its row
+// list the client part in the body and the row-title strip.
+int ColumnPart(TXLSector pane)
+{
+    return pane == sClient || pane == sCols ? 1 : 0;
+}
+
+int RowPart(TXLSector pane)
+{
+    return pane == sClient || pane == sRows ? 1 : 0;
+}
+
+int& Along(Point& p, TXLAxis axis)
+{
+    return axis == sCols ? p.x : p.y;
+}
+
+constexpr TXLSector kSectors[] = {sCols, sRows, sTitle, sClient};
+
+} // namespace
+
+TXLGrid::TXLGrid(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setFocusPolicy(Qt::StrongFocus);
+    for (TXLAxis axis : {sCols, sRows}) {
+        m_bars[axis] = std::make_unique<QScrollBar>(axis == sCols ? Qt::Horizontal : Qt::Vertical, this);
+        QScrollBar* bar = m_bars[axis].get();
+        bar->setVisible(false);
+        bar->setFocusPolicy(Qt::NoFocus);
+        connect(bar, &QScrollBar::actionTriggered, this, [this, axis](int action) { ScrollBarAction(axis, action); });
+        connect(bar, &QScrollBar::sliderReleased, this, [this, axis] { ScrollBarReleased(axis); });
+    }
+    ApplyScrollBarLook();
+    for (TXLSector sector : {sClient, sCols, sRows, sTitle})
+        m_views[sector] = std::make_unique<TXLView>(*this, sector, MutableList(sCols, ColumnPart(sector)),
+                                                    MutableList(sRows, RowPart(sector)));
+    View(sClient).SetLinkedPane(sCols, &View(sCols));
+    View(sClient).SetLinkedPane(sRows, &View(sRows));
+    View(sCols).SetLinkedPane(sCols, &View(sClient));
+    View(sRows).SetLinkedPane(sRows, &View(sClient));
+    View(sClient).SetColor(m_color);
+    AlignPanes();
+}
+
+TXLGrid::~TXLGrid()
+{
+    SetHorzLink(nullptr);
+    SetVertLink(nullptr);
+    m_destroying = true;
+    SetSheet(nullptr);
+}
+
+// ---- Sheet
+
+void TXLGrid::SetSheet(TXLSheet* sheet)
+{
+    if (sheet == m_sheet)
+        return;
+    if (m_sheet)
+        m_sheet->RemoveUser(this);
+    m_sheet = sheet;
+    if (m_sheet)
+        m_sheet->AddUser(this);
+    if (m_destroying)
+        return;
+    for (TXLSector sector : kSectors) {
+        TXLView& view = View(sector);
+        view.SetSection(nullptr);
+        view.SetColor(m_color);
+        if (m_sheet) {
+            TXLSection& section = m_sheet->Section(sector);
+            view.SetSection(&section);
+            view.SetColor(section.BaseStyle().Color());
+        }
+    }
+    UpdateSizes(0);
+    PageBreaksChanged();
+    for (TXLSector sector : kSectors) {
+        View(sector).Invalidate();
+        View(sector).ResetSelection();
+    }
+    if (OnSheetChanged)
+        OnSheetChanged(*this);
+}
+
+// ---- Scale, options, scrolls, colour
+
+void TXLGrid::SetScale(int scale)
+{
+    scale = std::clamp(scale, kMinScale, kMaxScale);
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    BeginUpdate();
+    UpdateSizes(0);
+    PageBreaksChanged();
+    EndUpdate();
+    if (OnScaleChanged)
+        OnScaleChanged(*this);
+}
+
+int TXLGrid::Scaled(int value) const
+{
+    return m_scale == 100 ? value : static_cast<int>(int64_t{value} * m_scale / 100);
+}
+
+int TXLGrid::Unscaled(int value) const
+{
+    return m_scale == 100 ? value : static_cast<int>(int64_t{value} * 100 / m_scale);
+}
+
+void TXLGrid::SetOptions(TXLOptions options)
+{
+    if (options == m_options)
+        return;
+    const TXLOptions changed = options ^ m_options;
+    m_options = options;
+    if (changed & (OptionBit(oTitleCols) | OptionBit(oTitleRows)))
+        AlignPanes();
+    // The selection's look depends on the focus options, the cells' on the others.
+    constexpr TXLOptions repainting = OptionBit(oVertLines) | OptionBit(oHorzLines) | OptionBit(oTitle3D) |
+                                      OptionBit(oPageBreak) | OptionBit(oDrawFocus) | OptionBit(oPermEdit);
+    if (changed & repainting)
+        InvalidateAll();
+}
+
+void TXLGrid::SetScrolls(TXLScrolls scrolls)
+{
+    if (scrolls == m_scrolls)
+        return;
+    m_scrolls = scrolls;
+    ApplyScrollBarLook();
+    for (TXLAxis axis : {sCols, sRows})
+        if (!HasScroll(axis == sCols ? sHorizontal : sVertical))
+            m_bars[axis]->setVisible(false);
+    AlignPanes();
+    View(sClient).UpdateScrollBars(true);
+}
+
+void TXLGrid::ApplyScrollBarLook()
+{
+    for (const auto& bar : m_bars) {
+        bar->setTracking(HasScroll(sTracking));
+        bar->setStyleSheet(HasScroll(sFlat) ? QString::fromLatin1(kFlatScrollBars) : QString());
+    }
+}
+
+void TXLGrid::SetColor(TColor color)
+{
+    m_color = color;
+    // Only the body follows the grid's colour; with a sheet the panes show their base styles' colours.
+    if (!m_sheet)
+        View(sClient).SetColor(color);
+}
+
+void TXLGrid::SetShowHint(bool on)
+{
+    if (on == m_showHint)
+        return;
+    m_showHint = on;
+    InvalidateAll();
+}
+
+// ---- Sizes and layout
+
+std::array<TXLView*, 2> TXLGrid::PanesOf(TXLAxis axis, int part) const
+{
+    if (part == 1)
+        return {&View(axis), &View(sClient)};
+    return {&View(static_cast<TXLSector>(axis ^ 1)), &View(sTitle)};
+}
+
+void TXLGrid::UpdateSizes(TXLAxes axes)
+{
+    if (axes == 0)
+        axes = kBothAxes;
+    std::array<Point, 4> extents;
+    for (TXLSector sector : kSectors)
+        extents[sector] = View(sector).Extent();
+    if (m_sheet) {
+        for (TXLAxis axis : {sCols, sRows}) {
+            if (!(axes & AxisBit(axis)))
+                continue;
+            for (int part = 0; part < 2; ++part) {
+                const TXLSizeList& source = m_sheet->Sizes(axis, part);
+                TXLSizeList& scaled = MutableList(axis, part);
+                scaled.SetDefault(Scaled(source.Default()));
+                scaled.SetCount(source.Count());
+                // Item by item, so the scaled total can differ from the scaled sheet total.
+                source.ForEach([&](int index, int32_t) { scaled.SetValue(index, Scaled(source.GetValue(index))); });
+                const int total = scaled.GetOffset(scaled.Count());
+                for (TXLView* pane : PanesOf(axis, part)) {
+                    Along(extents[pane->Sector()], axis) = total;
+                    pane->Invalidate();
+                }
+            }
+        }
+    } else {
+        for (TXLSizeList& list : m_scaled)
+            list.SetCount(0);
+        extents.fill({});
+    }
+    for (TXLSector sector : kSectors)
+        View(sector).SetExtent(extents[sector]);
+    PageBreaksChanged();
+    AlignPanes();
+    ReapplySelections();
+}
+
+void TXLGrid::AlignPanes()
+{
+    if (m_mouseState == 1 || m_mouseState == 2)
+        return;
+    const QRect inside = contentsRect();
+    const int left0 = inside.left();
+    const int top0 = inside.top();
+    const int right = left0 + inside.width();
+    const int bottom = top0 + inside.height();
+    const Point corner = View(sTitle).Extent();
+    const int left = std::min(right, left0 + (HasOption(oTitleRows) ? corner.x : 0));
+    const int top = std::min(bottom, top0 + (HasOption(oTitleCols) ? corner.y : 0));
+    QScrollBar& vertical = *m_bars[sRows];
+    QScrollBar& horizontal = *m_bars[sCols];
+    // The bars' own size hints: the flat style sheet sets their breadth.
+    const int bodyRight = std::max(left, right - (vertical.isVisibleTo(this) ? vertical.sizeHint().width() : 0));
+    const int bodyBottom = std::max(top, bottom - (horizontal.isVisibleTo(this) ? horizontal.sizeHint().height() : 0));
+    View(sClient).setGeometry(left, top, bodyRight - left, bodyBottom - top);
+    vertical.setGeometry(bodyRight, top, right - bodyRight, bodyBottom - top);
+    horizontal.setGeometry(left, bodyBottom, bodyRight - left, bottom - bodyBottom);
+    View(sCols).setGeometry(left, top0, right - left, top - top0);
+    View(sRows).setGeometry(left0, top, left - left0, bottom - top);
+    View(sTitle).setGeometry(left0, top0, left - left0, top - top0);
+}
+
+void TXLGrid::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    AlignPanes();
+}
+
+void TXLGrid::ReapplySelections()
+{
+    for (TXLSector sector : kSectors) {
+        TXLView& view = View(sector);
+        view.Select(view.Selection(), view.Current());
+    }
+}
+
+void TXLGrid::PageBreaksChanged()
+{
+    if (HasOption(oPageBreak))
+        View(sClient).Invalidate();
+}
+
+void TXLGrid::BeginUpdate()
+{
+    for (TXLSector sector : kSectors)
+        View(sector).BeginUpdate();
+}
+
+void TXLGrid::EndUpdate()
+{
+    for (TXLSector sector : kSectors)
+        View(sector).EndUpdate();
+}
+
+// ---- Scroll bars
+
+void TXLGrid::ScrollBarAction(TXLAxis axis, int action)
+{
+    TXLScrollCode code = scThumbTrack;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        code = scLineUp;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        code = scLineDown;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        code = scPageUp;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        code = scPageDown;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        code = scTop;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        code = scBottom;
+        break;
+    case QAbstractSlider::SliderMove:
+        code = scThumbTrack;
+        break;
+    default:
+        return;
+    }
+    QScrollBar& bar = *m_bars[axis];
+    TXLView& body = View(sClient);
+    Point origin = body.Origin();
+    Along(origin, axis) = body.ScrollPosFor(axis, code, bar.sliderPosition());
+    body.SetOrigin(origin);
+    // The bar shows where the pane went (snapped to an item), except under the thumb being dragged.
+    if (action != QAbstractSlider::SliderMove)
+        bar.setSliderPosition(Along(origin, axis));
+}
+
+void TXLGrid::ScrollBarReleased(TXLAxis axis)
+{
+    QScrollBar& bar = *m_bars[axis];
+    TXLView& body = View(sClient);
+    Point origin = body.Origin();
+    Along(origin, axis) = body.ScrollPosFor(axis, scThumbPosition, bar.sliderPosition());
+    body.SetOrigin(origin);
+    const QSignalBlocker blocker(bar);
+    bar.setValue(Along(origin, axis));
+}
+
+// ---- Linked grids
+
+void TXLGrid::SetHorzLink(TXLGrid* grid)
+{
+    SetLink(&TXLGrid::m_horzLink, grid);
+}
+
+void TXLGrid::SetVertLink(TXLGrid* grid)
+{
+    SetLink(&TXLGrid::m_vertLink, grid);
+}
+
+void TXLGrid::SetLink(TXLGrid* TXLGrid::*link, TXLGrid* grid)
+{
+    if (grid == this)
+        grid = nullptr;
+    TXLGrid* old = this->*link;
+    if (grid == old)
+        return;
+    if (old && old->*link == this)
+        old->*link = nullptr;
+    this->*link = grid;
+    if (!grid)
+        return;
+    TXLGrid* partnersOld = grid->*link;
+    if (partnersOld && partnersOld != this && partnersOld->*link == grid)
+        partnersOld->*link = nullptr;
+    grid->*link = this;
+    const Point origin = View(sClient).Origin();
+    grid->FollowLink({Unscaled(origin.x), Unscaled(origin.y)},
+                     link == &TXLGrid::m_horzLink ? AxisBit(sCols) : AxisBit(sRows));
+}
+
+void TXLGrid::BodyOriginChanged(Point origin)
+{
+    if (m_followingLinks || (!m_horzLink && !m_vertLink))
+        return;
+    m_followingLinks = true;
+    const Point unscaled{Unscaled(origin.x), Unscaled(origin.y)};
+    if (m_horzLink && m_horzLink == m_vertLink) {
+        m_horzLink->FollowLink(unscaled, kBothAxes);
+    } else {
+        if (m_horzLink)
+            m_horzLink->FollowLink(unscaled, AxisBit(sCols));
+        if (m_vertLink)
+            m_vertLink->FollowLink(unscaled, AxisBit(sRows));
+    }
+    m_followingLinks = false;
+}
+
+// A partner passing on an origin this grid sent it is an echo: rounding between the scales could otherwise move
+// this grid by a pixel and start another exchange.
+void TXLGrid::FollowLink(Point unscaled, TXLAxes axes)
+{
+    if (m_followingLinks)
+        return;
+    TXLView& body = View(sClient);
+    Point origin = body.Origin();
+    if (axes & AxisBit(sCols))
+        origin.x = Scaled(unscaled.x);
+    if (axes & AxisBit(sRows))
+        origin.y = Scaled(unscaled.y);
+    body.SetOrigin(origin);
+}
+
+// ---- The sheet's reports
+
+void TXLGrid::InvalidateCells(TXLSector sector, const Rect& rect, int flag)
+{
+    View(sector).InvalidateRange(rect, TXLUnionExpand::None, flag == kInvalidateBorder ? imRing : imGrown);
+}
+
+void TXLGrid::InvalidateSector(TXLSector sector)
+{
+    View(sector).Invalidate();
+}
+
+void TXLGrid::InvalidateAll()
+{
+    for (TXLSector sector : kSectors)
+        View(sector).Invalidate();
+}
+
+void TXLGrid::PageChanged()
+{
+    if (m_sheet)
+        PageBreaksChanged();
+}
+
+void TXLGrid::SizesChanged(TXLAxes axes, int)
+{
+    UpdateSizes(axes);
+}
+
+void TXLGrid::ItemsInserted(TXLAxis axis, int part, int index, int count)
+{
+    TXLSizeList& list = MutableList(axis, part);
+    list.InsertDelete(index, count);
+    list.SetCount(std::max(0, list.Count() + count));
+    ReapplySelections();
+    UpdateSizes(AxisBit(axis));
+}
+
+void TXLGrid::SizeChanged(TXLAxis axis, int part, int index)
+{
+    if (!m_sheet)
+        return;
+    TXLSizeList& list = MutableList(axis, part);
+    const int newSize = Scaled(m_sheet->Sizes(axis, part).GetValue(index));
+    const int oldSize = list.GetValue(index);
+    if (newSize != oldSize) {
+        const int start = list.GetOffset(index);
+        list.SetValue(index, newSize);
+        for (TXLView* pane : PanesOf(axis, part))
+            pane->LineSizeChanged(axis, start, newSize, oldSize);
+        AlignPanes();
+    }
+    PageBreaksChanged();
+}
+
+void TXLGrid::CellsChanged(TXLSector sector, const Rect* rect)
+{
+    if (!rect && m_sheet)
+        View(sector).SetColor(m_sheet->Section(sector).BaseStyle().Color());
+}
+
+void TXLGrid::SheetDetached()
+{
+    SetSheet(nullptr);
+}
+
+void TXLGrid::CellRemoved(TXLCell&) {}
+
+void TXLGrid::UnionsChanged(bool loaded)
+{
+    if (!loaded) {
+        ReapplySelections();
+        return;
+    }
+    for (TXLSector sector : kSectors)
+        View(sector).ResetSelection();
+}
+
+} // namespace qv

@@ -1,0 +1,138 @@
+// TXLGrid: the spreadsheet control showing one sheet in four panes, with zoom, scroll bars and linked grids.
+#pragma once
+
+#include "grid/GridTypes.h"
+#include "grid/View.h"
+#include "sheet/SheetUser.h"
+
+#include <QFrame>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QScrollBar;
+
+namespace qv {
+
+class TXLSheet;
+
+// A frame with a lowered bevel holding the column-title strip, the row-title strip, the corner and the body
+// (indexed by TXLSector), and the body's two scroll bars. It keeps the sheet's column widths and row heights
+// scaled to Scale in four lists (axis × 2 + part; part 0 titles, 1 client) that the panes read. The sheet is
+// referenced, not owned; the grid registers with it as a user and follows its reports.
+class TXLGrid : public QFrame, public IXLSheetUser {
+public:
+    explicit TXLGrid(QWidget* parent = nullptr);
+    ~TXLGrid() override;
+
+    TXLSheet* Sheet() const { return m_sheet; }
+    // Detaches from the old sheet, attaches to the new one, lays out and repaints, clears the selections and fires
+    // OnSheetChanged (also for nullptr).
+    void SetSheet(TXLSheet* sheet);
+
+    // Zoom in percent, at least 25 and at most 500; a change rescales every size and fires OnScaleChanged.
+    int Scale() const { return m_scale; }
+    void SetScale(int scale);
+    // v × Scale div 100 and v × 100 div Scale, truncating.
+    int Scaled(int value) const;
+    int Unscaled(int value) const;
+
+    TXLOptions Options() const { return m_options; }
+    bool HasOption(TXLOption option) const { return (m_options & OptionBit(option)) != 0; }
+    // Title strips switched on or off realign the panes; line, 3-D title, focus and page-break changes repaint.
+    void SetOptions(TXLOptions options);
+    TXLScrolls Scrolls() const { return m_scrolls; }
+    bool HasScroll(TXLScroll scroll) const { return (m_scrolls & ScrollBit(scroll)) != 0; }
+    void SetScrolls(TXLScrolls scrolls);
+    TXLDirection EnterDir() const { return m_enterDir; }
+    void SetEnterDir(TXLDirection direction) { m_enterDir = direction; }
+    TXLDirection AutoDirection() const { return m_autoDirection; }
+
+    // Linked grids scroll together: the horizontal partner follows the body's X, the vertical one its Y, each at
+    // its own scale. Linking is mutual; linking to the grid itself means none.
+    TXLGrid* HorzLink() const { return m_horzLink; }
+    TXLGrid* VertLink() const { return m_vertLink; }
+    void SetHorzLink(TXLGrid* grid);
+    void SetVertLink(TXLGrid* grid);
+
+    // The grid's own colour, which the panes take while there is no sheet.
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+    // Whether cells with hints show the red marker.
+    bool ShowHint() const { return m_showHint; }
+    void SetShowHint(bool on);
+
+    TXLView& View(TXLSector sector) const { return *m_views[sector]; }
+    // The scaled list of an axis part (0 titles, 1 client).
+    const TXLSizeList& ScaledList(TXLAxis axis, int part) const { return m_scaled[axis * 2 + part]; }
+    // The body's bar of an axis (sCols: horizontal).
+    QScrollBar& ScrollBar(TXLAxis axis) const { return *m_bars[axis]; }
+
+    // Rebuilds the scaled lists of the axes (an empty set: both) from the sheet and gives the panes their extents.
+    void UpdateSizes(TXLAxes axes);
+    // Locks and unlocks the four panes; repaints asked for meanwhile happen once at the end.
+    void BeginUpdate() override;
+    void EndUpdate() override;
+    // Places the four panes: the title strips as large as the corner's extent (zero when switched off), the body
+    // in the rest less its scroll bars.
+    void AlignPanes();
+
+    std::function<void(TXLGrid&)> OnSheetChanged;
+    std::function<void(TXLGrid&)> OnScaleChanged;
+    std::function<void(TXLGrid&)> OnSelChanged; // the body's selection changed
+    std::function<void(TXLGrid&)> OnCurChanged; // the body's current cell changed
+    std::function<void(TXLGrid&)> OnChange;     // the selected cells were changed through the body's selection object
+
+    // IXLSheetUser: the reactions to the sheet's reports.
+    TXLSheet* GetSheet() override { return m_sheet; }
+    void InvalidateCells(TXLSector sector, const Rect& rect, int flag) override;
+    void InvalidateSector(TXLSector sector) override;
+    void InvalidateAll() override;
+    void PageChanged() override;
+    void SizesChanged(TXLAxes axes, int part) override;
+    void ItemsInserted(TXLAxis axis, int part, int index, int count) override;
+    void SizeChanged(TXLAxis axis, int part, int index) override;
+    void CellsChanged(TXLSector sector, const Rect* rect) override;
+    void SheetDetached() override;
+    void CellRemoved(TXLCell& cell) override;
+    void UnionsChanged(bool loaded) override;
+
+    // The body's origin changed: linked grids follow.
+    void BodyOriginChanged(Point origin);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    TXLSizeList& MutableList(TXLAxis axis, int part) { return m_scaled[axis * 2 + part]; }
+    // The two panes that show the list (axis, part).
+    std::array<TXLView*, 2> PanesOf(TXLAxis axis, int part) const;
+    void PageBreaksChanged();
+    void ReapplySelections();
+    void SetLink(TXLGrid* TXLGrid::*link, TXLGrid* grid);
+    // A partner's body takes the unscaled origin at this grid's scale on the axes given.
+    void FollowLink(Point unscaled, TXLAxes axes);
+    void ApplyScrollBarLook();
+    void ScrollBarAction(TXLAxis axis, int action);
+    void ScrollBarReleased(TXLAxis axis);
+
+    TXLSheet* m_sheet = nullptr;
+    int m_scale = 100;
+    std::array<TXLSizeList, 4> m_scaled;
+    TXLOptions m_options = kDefaultOptions;
+    TXLScrolls m_scrolls = kDefaultScrolls;
+    TXLDirection m_autoDirection = dDown;
+    TXLDirection m_enterDir = dAuto;
+    TXLGrid* m_horzLink = nullptr;
+    TXLGrid* m_vertLink = nullptr;
+    bool m_followingLinks = false; // passing the body's origin on; an echo from a partner is ignored
+    bool m_destroying = false;
+    TColor m_color = clBtnFace;
+    bool m_showHint = false;
+    int m_mouseState = 0; // 1 and 2 (button down, dragging) hold the layout
+    std::array<std::unique_ptr<QScrollBar>, 2> m_bars;
+    std::array<std::unique_ptr<TXLView>, 4> m_views;
+};
+
+} // namespace qv

@@ -1,0 +1,356 @@
+// The section painter: colours, background, grid lines, merged ranges, cells with frames, border lines.
+#include "grid/SectionPainter.h"
+
+#include "sheet/Cell.h"
+#include "sheet/Row.h"
+#include "sheet/Section.h"
+#include "sheet/Style.h"
+
+#include <climits>
+
+namespace qv {
+
+namespace {
+
+constexpr int kNoLinesScale = 25; // at this scale and below the grid lines would swamp the cells
+
+// Colours compare by meaning: system colours by their index, whatever their other bits hold.
+TColor Normal(TColor color)
+{
+    return IsSystemColor(color) ? SystemColor(color & 0xFF) : color;
+}
+
+bool SameColor(TColor a, TColor b)
+{
+    return Normal(a) == Normal(b);
+}
+
+// The positions of the range's columns and rows, and per position the layers read once.
+class SectionPass {
+public:
+    explicit SectionPass(const TXLPaintContext& context)
+        : m_ctx(context), m_canvas(*context.Canvas), m_section(*context.Section), m_base(m_section.BaseStyle())
+    {
+        const Rect& range = context.Range;
+        m_lefts.reserve(std::size_t(range.Width()) + 1);
+        m_tops.reserve(std::size_t(range.Height()) + 1);
+        int x = context.TopLeft.x;
+        for (int col = range.left; col <= range.right; ++col) {
+            m_lefts.push_back(x);
+            if (col < range.right)
+                x += context.Cols->GetValue(col);
+        }
+        int y = context.TopLeft.y;
+        for (int row = range.top; row <= range.bottom; ++row) {
+            m_tops.push_back(y);
+            if (row < range.bottom)
+                y += context.Rows->GetValue(row);
+        }
+    }
+
+    void Run()
+    {
+        const Region paintRegion(m_ctx.PaintRect);
+        m_canvas.SetClipRegion(paintRegion);
+        FillCellColors();
+        m_ctx.PaintBackground(m_canvas, m_ctx.PaintRect);
+        for (const TXLPaintContext::MergedRange& merged : m_ctx.Unions) {
+            const Rect& p = merged.Pixels;
+            m_canvas.ExcludeClipRect({p.left, p.top, p.right - 1, p.bottom - 1});
+        }
+        DrawGridLines();
+        m_canvas.SetClipRegion(paintRegion);
+        for (const TXLPaintContext::MergedRange& merged : m_ctx.Unions) {
+            const Point anchor = merged.Union->GetRect().TopLeft();
+            if (TXLCell* cell = merged.Union->Anchor())
+                DrawContent(*cell, anchor, merged.Pixels);
+            DrawFrame(anchor, merged.Pixels);
+            m_canvas.ExcludeClipRect(merged.Pixels);
+        }
+        DrawCells();
+        m_canvas.SetClipRegion(paintRegion);
+        if (m_ctx.BorderLines)
+            DrawBorderLines();
+    }
+
+private:
+    int Left(int col) const { return m_lefts[std::size_t(col - m_ctx.Range.left)]; }
+    int Top(int row) const { return m_tops[std::size_t(row - m_ctx.Range.top)]; }
+    Rect CellPixels(int col, int row) const { return {Left(col), Top(row), Left(col + 1), Top(row + 1)}; }
+    bool ZeroWidth(int col) const { return Left(col + 1) == Left(col); }
+    bool ZeroHeight(int row) const { return Top(row + 1) == Top(row); }
+
+    int32_t Layer(int layer, Point p) const { return m_section.GetLayerValue(layer, p.x, p.y); }
+    TXLFrame FrameAt(Point p) const
+    {
+        return m_ctx.FrameOf ? m_ctx.FrameOf(p) : static_cast<TXLFrame>(Layer(kLayerFrame, p));
+    }
+
+    bool InMergedRange(Point p) const
+    {
+        for (const TXLPaintContext::MergedRange& merged : m_ctx.Unions)
+            if (merged.Union->GetRect().Contains(p))
+                return true;
+        return false;
+    }
+
+    // Each cell whose colour differs from the base colour is filled with the grid-line pixels to its left and top
+    // (its right and bottom ones are its own) and then kept out of the clip, so neither the background nor the
+    // grid lines cover it.
+    void FillCellColors()
+    {
+        const TColor baseColor = m_base.Color();
+        const TXLLayer& colors = m_section.AttrLayer(kLayerColor);
+        const TColor layerDefault = UnpackLine(colors.Default()).Color;
+        const bool defaultIsBase = IsNoneColor(layerDefault) || SameColor(layerDefault, baseColor);
+        bool brushSet = false;
+        const Rect& range = m_ctx.Range;
+        for (int row = range.top; row < range.bottom; ++row) {
+            const TDefSList* rowColors = colors.Get(row);
+            if (ZeroHeight(row) || (!rowColors && defaultIsBase))
+                continue;
+            for (int col = range.left; col < range.right; ++col) {
+                if (ZeroWidth(col))
+                    continue;
+                const TColor color = UnpackLine(rowColors ? rowColors->GetValue(col) : colors.Default()).Color;
+                if (IsNoneColor(color) || SameColor(color, baseColor))
+                    continue;
+                if (!brushSet || !SameColor(m_canvas.Brush().Color, color)) {
+                    m_canvas.SetBrush({color, bsSolid});
+                    brushSet = true;
+                }
+                const Rect cell = CellPixels(col, row);
+                const Rect covered{cell.left - 1, cell.top - 1, cell.right, cell.bottom};
+                m_canvas.FillRect(covered);
+                m_canvas.ExcludeClipRect(covered);
+            }
+        }
+    }
+
+    // One poly-polyline per direction; a line between two cells lies on the first cell's last pixel, and a line
+    // at the position of the one before (an item of size 0) is left out. The item after the range contributes
+    // too, so the range's own last line is drawn.
+    void DrawGridLines()
+    {
+        if (SameColor(m_base.Color(), m_base.LinesColor()) || m_ctx.Scale <= kNoLinesScale)
+            return;
+        m_canvas.SetPen({m_base.LinesColor(), 1, psSolid});
+        const int left = m_lefts.front();
+        const int right = m_lefts.back();
+        const int top = m_tops.front();
+        const int bottom = m_tops.back();
+        if (m_ctx.HorzLines) {
+            std::vector<std::vector<Point>> lines;
+            int previous = INT_MIN;
+            for (int y : m_tops) {
+                if (y - 1 == previous)
+                    continue;
+                previous = y - 1;
+                lines.push_back({{left, y - 1}, {right, y - 1}});
+            }
+            m_canvas.PolyPolyline(lines);
+        }
+        if (m_ctx.VertLines) {
+            std::vector<std::vector<Point>> lines;
+            int previous = INT_MIN;
+            for (int x : m_lefts) {
+                if (x - 1 == previous)
+                    continue;
+                previous = x - 1;
+                lines.push_back({{x - 1, top}, {x - 1, bottom}});
+            }
+            m_canvas.PolyPolyline(lines);
+        }
+    }
+
+    void DrawCells()
+    {
+        const Rect& range = m_ctx.Range;
+        const bool hasUnions = !m_ctx.Unions.empty();
+        for (int row = range.top; row < range.bottom; ++row) {
+            if (ZeroHeight(row))
+                continue;
+            const TXLRow* cells = m_section.Get(row);
+            for (int col = range.left; col < range.right; ++col) {
+                const Point p{col, row};
+                if (ZeroWidth(col) || (hasUnions && InMergedRange(p)))
+                    continue;
+                const Rect pixels = CellPixels(col, row);
+                if (TXLCell* cell = cells ? cells->Get(col) : nullptr)
+                    DrawContent(*cell, p, pixels);
+                DrawFrame(p, pixels);
+            }
+        }
+    }
+
+    // The font the cell draws with; reading it creates no font object for cells that have none.
+    static const TXLFontData& FontOf(TXLCell& cell)
+    {
+        if (cell.HasFontObject())
+            return cell.Font().Data();
+        return cell.GetProvider(prFont)->Font().Data();
+    }
+
+    void DrawContent(TXLCell& cell, Point p, const Rect& pixels)
+    {
+        cell.SetFlag(kFlagRepaint, false);
+        const auto styles = static_cast<TXLCellStyles>(Layer(kLayerStyles, p));
+        // The in-cell editor covers the cell being edited.
+        if (cell.HasFlag(kFlagEditing) || (styles & CellStyleBit(csHidden)))
+            return;
+        TXLCanvasStateSaver saver(m_canvas);
+        const TXLFrame frame = FrameAt(p);
+        Rect content = ContentRect(pixels, frame);
+        m_canvas.IntersectClipRect(content);
+        const TXLLayout layout = UnpackLayout(Layer(kLayerLayout, p));
+        content.left += layout.Indent;
+        content.right -= layout.Indent;
+        TXLFontData font = FontOf(cell);
+        // A font without a colour of its own writes in the text colour (clNone would resolve to white).
+        if (IsNoneColor(font.Color) || font.Color == clDefault)
+            font.Color = clWindowText;
+        if (cell.HasFlag(kFlagError))
+            font.Color = m_base.ErrorColor();
+        font.Height = font.Height * m_ctx.Scale / 100;
+        m_canvas.SetFont(font);
+        m_canvas.SetBkMode(bkTransparent);
+        TXLDrawInfo info;
+        info.Canvas = &m_canvas;
+        info.Layout = layout;
+        info.Font = font;
+        info.ErrorColor = m_base.ErrorColor();
+        info.Scale = m_ctx.Scale;
+        info.Frame = frame;
+        info.Styles = styles;
+        info.Col = p.x;
+        info.Row = p.y;
+        cell.DrawValue(info, content);
+        if (m_ctx.ShowHint && (cell.Holds(prHint) || (styles & CellStyleBit(csExtHint)))) {
+            m_canvas.SetBrush({clRed, bsSolid});
+            m_canvas.SetPen({clRed, 1, psSolid});
+            m_canvas.Polygon(
+                {{pixels.right - 5, pixels.top}, {pixels.right - 1, pixels.top}, {pixels.right - 1, pixels.top + 4}});
+        }
+    }
+
+    void DrawFrame(Point p, const Rect& pixels)
+    {
+        const TXLFrameEdge edge = FrameEdge(FrameAt(p));
+        if (edge.Edge != 0) {
+            Rect r = pixels;
+            m_canvas.DrawEdge(r, edge.Edge, edge.Flags | BF_RECT);
+        }
+        const TXLLine first = UnpackLine(Layer(kLayerBias1, p));
+        const TXLLine second = UnpackLine(Layer(kLayerBias2, p));
+        const bool drawFirst = first.Width > 0 && !IsNoneColor(first.Color);
+        const bool drawSecond = second.Width > 0 && !IsNoneColor(second.Color);
+        if (!drawFirst && !drawSecond)
+            return;
+        TXLCanvasStateSaver saver(m_canvas);
+        // The widest pen reaches beyond the cell.
+        if (first.Width == 3 || second.Width == 3)
+            m_canvas.IntersectClipRect(pixels);
+        if (drawFirst) {
+            m_canvas.SetPen({first.Color, first.Width, psSolid});
+            m_canvas.Polyline({{pixels.left, pixels.top}, {pixels.right - 1, pixels.bottom - 1}});
+        }
+        if (drawSecond) {
+            m_canvas.SetPen({second.Color, second.Width, psSolid});
+            m_canvas.Polyline({{pixels.right - 1, pixels.top}, {pixels.left, pixels.bottom - 1}});
+        }
+    }
+
+    void UsePen(const TXLLine& line, bool& penSet)
+    {
+        const TXLPen pen{line.Color, line.Width, psSolid};
+        if (!penSet || !(m_canvas.Pen() == pen)) {
+            m_canvas.SetPen(pen);
+            penSet = true;
+        }
+    }
+
+    // A cell's stored left line lies on the last pixel column of the cell before it, its top line on the last
+    // pixel row of the cell above, so the column and the row after the range bring its right and bottom lines.
+    void DrawBorderLines()
+    {
+        const Rect& range = m_ctx.Range;
+        bool penSet = false;
+        const TListSList<TSList>& vertical = m_section.LineLayer(kLayerVertLines);
+        for (int col = range.left; col <= range.right; ++col) {
+            const TSList* lines = vertical.Get(col);
+            if (!lines)
+                continue;
+            const int x = Left(col) - 1;
+            for (int row = range.top; row < range.bottom; ++row) {
+                const TXLLine line = UnpackLine(lines->Get(row));
+                if (line.Width == 0 || IsNoneColor(line.Color))
+                    continue;
+                UsePen(line, penSet);
+                m_canvas.Polyline({{x, Top(row) - 1}, {x, Top(row + 1) - 1}});
+            }
+        }
+        const TListSList<TSList>& horizontal = m_section.LineLayer(kLayerHorzLines);
+        for (int row = range.top; row <= range.bottom; ++row) {
+            const TSList* lines = horizontal.Get(row);
+            if (!lines)
+                continue;
+            const int y = Top(row) - 1;
+            for (int col = range.left; col < range.right; ++col) {
+                const TXLLine line = UnpackLine(lines->Get(col));
+                if (line.Width == 0 || IsNoneColor(line.Color))
+                    continue;
+                UsePen(line, penSet);
+                m_canvas.Polyline({{Left(col) - 1, y}, {Left(col + 1) - 1, y}});
+            }
+        }
+    }
+
+    const TXLPaintContext& m_ctx;
+    TXLCanvas& m_canvas;
+    const TXLSection& m_section;
+    const TXLBaseStyle& m_base;
+    std::vector<int> m_lefts; // Range.Width() + 1 column starts, the last one the range's right edge
+    std::vector<int> m_tops;
+};
+
+} // namespace
+
+TXLFrameEdge FrameEdge(TXLFrame frame)
+{
+    switch (frame) {
+    case frFlatUp:
+        return {BDR_RAISEDINNER, 0};
+    case frFlatDown:
+        return {BDR_SUNKENINNER, BF_SOFT};
+    case frDeepUp:
+        return {EDGE_RAISED, BF_SOFT};
+    case frDeepDown:
+        return {EDGE_SUNKEN, BF_SOFT};
+    case frBevelUp:
+        return {EDGE_BUMP, 0};
+    case frBevelDown:
+        return {EDGE_ETCHED, 0};
+    default:
+        return {};
+    }
+}
+
+Rect ContentRect(const Rect& cell, TXLFrame frame)
+{
+    switch (frame) {
+    case frNone:
+        return {cell.left, cell.top, cell.right - 1, cell.bottom - 1};
+    case frFlatUp:
+    case frFlatDown:
+        return cell.Inflate(-1, -1);
+    default:
+        return cell.Inflate(-2, -2);
+    }
+}
+
+void PaintSection(const TXLPaintContext& context)
+{
+    SectionPass(context).Run();
+}
+
+} // namespace qv

@@ -1,0 +1,79 @@
+// The selection proxy: a pane's section and selected rectangle, and the grid told of changes made through it.
+#include "grid/Selection.h"
+
+#include "grid/Grid.h"
+#include "grid/View.h"
+
+namespace qv {
+
+TXLSection* TXLSelection::GetSection() const
+{
+    return m_view.Section();
+}
+
+Rect TXLSelection::GetRect() const
+{
+    return m_view.Selection();
+}
+
+void TXLSelection::SetRect(const Rect& rect)
+{
+    m_view.Select(rect, m_view.Current());
+}
+
+TXLStyle* TXLSelection::GetBasedOn() const
+{
+    return GetSection() ? TXLProRange::GetBasedOn() : nullptr;
+}
+
+void TXLSelection::SetBasedOn(TXLStyle* style)
+{
+    if (GetSection())
+        TXLProRange::SetBasedOn(style);
+}
+
+const TXLCellClass* TXLSelection::GetCellClass() const
+{
+    return GetSection() ? TXLProRange::GetCellClass() : nullptr;
+}
+
+void TXLSelection::SetCellClass(const TXLCellClass* cls)
+{
+    if (GetSection())
+        TXLProRange::SetCellClass(cls);
+}
+
+Variant TXLSelection::GetValue()
+{
+    return GetSection() ? TXLProRange::GetValue() : Variant();
+}
+
+void TXLSelection::SetValue(const Variant& value)
+{
+    if (GetSection())
+        TXLProRange::SetValue(value);
+}
+
+int32_t TXLSelection::GetAttr(int slot, bool& uniform) const
+{
+    uniform = true;
+    return GetSection() ? TXLProRange::GetAttr(slot, uniform) : 0;
+}
+
+void TXLSelection::SetAttr(int slot, int32_t value)
+{
+    if (GetSection())
+        TXLProRange::SetAttr(slot, value);
+}
+
+void TXLSelection::Changed(TXLProp group, int members)
+{
+    if (!GetSection() || HasFlag(kFlagSuppress))
+        return;
+    TXLProRange::Changed(group, members);
+    TXLGrid& grid = m_view.Grid();
+    if (m_view.IsCurrentView() && grid.OnChange)
+        grid.OnChange(grid);
+}
+
+} // namespace qv

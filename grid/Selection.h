@@ -1,0 +1,36 @@
+// TXLSelection: the range proxy over a pane's selection, through which programs format the selected cells.
+#pragma once
+
+#include "sheet/ProRange.h"
+
+namespace qv {
+
+class TXLView;
+
+// Its section and rectangle are the pane's; setting the rectangle selects it in the pane. Without a sheet the
+// proxy has no section and every change is ignored.
+class TXLSelection final : public TXLProRange {
+public:
+    explicit TXLSelection(TXLView& view) : m_view(view) {}
+
+    TXLSection* GetSection() const override;
+    Rect GetRect() const override;
+    // The pane's Select, which widens the rectangle to merged ranges and clips it to the sheet.
+    void SetRect(const Rect& rect) override;
+    // Without a section: no style, no class, 0, an empty value, and writes are dropped.
+    TXLStyle* GetBasedOn() const override;
+    void SetBasedOn(TXLStyle* style) override;
+    const TXLCellClass* GetCellClass() const override;
+    void SetCellClass(const TXLCellClass* cls) override;
+    int32_t GetAttr(int slot, bool& uniform) const override;
+    void SetAttr(int slot, int32_t value) override;
+    Variant GetValue() override;
+    void SetValue(const Variant& value) override;
+    // Carries the change to the cells, then tells the grid (OnChange) unless changes are suppressed.
+    void Changed(TXLProp group, int members) override;
+
+private:
+    TXLView& m_view;
+};
+
+} // namespace qv

@@ -1,0 +1,269 @@
+// Scrolling: scroll codes, making cells visible, clamping, scroll bars, repainted strips, the update lock, links.
+#include "GridTestSupport.h"
+
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+// 20 × 100 cells of 60 × 15 in a hidden grid: the body is 338 × 283 of an extent of 1200 × 1500.
+struct WideSheet : SheetInGrid {
+    WideSheet() : SheetInGrid(20, 100) {}
+};
+
+struct CodeCase {
+    TXLAxis axis;
+    TXLScrollCode code;
+    int value;
+    bool tracking;
+    int expected;
+};
+
+class ScrollPosFor : public ::testing::TestWithParam<CodeCase> {};
+
+TEST_P(ScrollPosFor, SnapsToItemsAndStaysInsideTheContent)
+{
+    WideSheet fixture;
+    TXLScrolls scrolls = fixture.grid.Scrolls() & ~ScrollBit(sTracking);
+    fixture.grid.SetScrolls(GetParam().tracking ? scrolls | ScrollBit(sTracking) : scrolls);
+    fixture.Body().SetOrigin({150, 100}); // inside column 2 (120 to 180) and row 6 (90 to 105)
+    const CodeCase& c = GetParam();
+    EXPECT_EQ(fixture.Body().ScrollPosFor(c.axis, c.code, c.value), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scroll, ScrollPosFor,
+                         ::testing::Values(CodeCase{sCols, scLineDown, 0, true, 180}, // the next column
+                                           CodeCase{sCols, scLineUp, 0, true, 120},   // the same column's start
+                                           CodeCase{sRows, scLineDown, 0, true, 105},
+                                           CodeCase{sRows, scLineUp, 0, true, 90},
+                                           CodeCase{sRows, scPageDown, 0, true, 375}, // 383 snapped
+                                           CodeCase{sRows, scPageUp, 0, true, 0},
+                                           CodeCase{sRows, scThumbTrack, 200, true, 200},
+                                           CodeCase{sRows, scThumbTrack, 200, false, 100}, // stays
+                                           CodeCase{sRows, scThumbPosition, 200, true, 200},
+                                           CodeCase{sRows, scThumbPosition, 200, false, 195},
+                                           CodeCase{sRows, scTop, 0, true, 0}, CodeCase{sRows, scBottom, 0, true, 1217},
+                                           CodeCase{sCols, scThumbPosition, 5000, true, 862})); // limited
+
+TEST(Scroll, PageDownMovesOneItemWhenAnItemTallerThanThePageHoldsTheOrigin)
+{
+    SheetInGrid fixture(8, 40);
+    fixture.sheet.SetSize(5, sRows, 400);  // row 5 at 75 to 475
+    fixture.sheet.SetSize(39, sRows, 400); // the last row at 970 to 1370; the origin goes up to 1087
+    TXLView& body = fixture.Body();
+    body.SetOrigin({0, 75});
+    EXPECT_EQ(body.ScrollPosFor(sRows, scPageDown, 0), 475);
+    body.SetOrigin({0, 970});
+    EXPECT_EQ(body.ScrollPosFor(sRows, scPageDown, 0), 1087) << "on the last page: to its end";
+}
+
+TEST(Scroll, MakeVisibleScrollsTheLeastAndLeavesNoPartialItemAtTheEdge)
+{
+    SheetInGrid fixture;
+    TXLView& body = fixture.Body();
+    body.MakeVisible({6, 0, 7, 1}); // 360 to 420: 82 pixels beyond, inside column 1
+    EXPECT_EQ(body.Origin(), (Point{120, 0}));
+    body.MakeVisible({4, 0, 5, 1});
+    EXPECT_EQ(body.Origin(), (Point{120, 0})) << "already visible";
+    body.MakeVisible({0, 0, 1, 1});
+    EXPECT_EQ(body.Origin(), (Point{0, 0}));
+}
+
+TEST(Scroll, ClampOriginKeepsTheClientFilledWhereTheContentAllows)
+{
+    SheetInGrid fixture;
+    TXLView& body = fixture.Body();
+    EXPECT_TRUE(body.ClampOrigin({1000, -5}));
+    EXPECT_EQ(body.Origin(), (Point{142, 0}));
+    EXPECT_FALSE(body.ClampOrigin({142, 0}));
+    fixture.sheet.SetColCount(2);
+    EXPECT_EQ(body.Origin().x, 142) << "a pane without a window only stores its new extent";
+    EXPECT_TRUE(body.ClampOrigin(body.Origin()));
+    EXPECT_EQ(body.Origin().x, 0) << "a content narrower than the client starts at 0";
+}
+
+TEST(Scroll, AnItemChangingSizeAboveTheVisiblePartKeepsTheContentInPlace)
+{
+    SheetInGrid fixture(8, 100);
+    fixture.Body().SetOrigin({0, 150});
+    fixture.sheet.SetSize(2, sRows, 35);
+    EXPECT_EQ(fixture.Body().Origin().y, 170);
+    EXPECT_EQ(fixture.grid.View(sRows).Origin().y, 170);
+    fixture.sheet.SetSize(20, sRows, 30);
+    EXPECT_EQ(fixture.Body().Origin().y, 170);
+}
+
+TEST(Scroll, ScrollBarsShowWhenTheContentExceedsTheBody)
+{
+    WideSheet fixture;
+    fixture.grid.show();
+    Settle();
+    TXLView& body = fixture.Body();
+    QScrollBar& vertical = fixture.grid.ScrollBar(sRows);
+    QScrollBar& horizontal = fixture.grid.ScrollBar(sCols);
+    ASSERT_TRUE(vertical.isVisible());
+    ASSERT_TRUE(horizontal.isVisible());
+    EXPECT_EQ(vertical.maximum(), 1500 - body.height());
+    EXPECT_EQ(vertical.pageStep(), body.height());
+    EXPECT_EQ(horizontal.maximum(), 1200 - body.width());
+    EXPECT_EQ(body.x() + body.width(), vertical.x()) << "the bar is beside the body";
+
+    body.SetOrigin({0, 1000});
+    EXPECT_EQ(vertical.value(), 1000);
+    fixture.sheet.SetColCount(2);
+    fixture.sheet.SetRowCount(3);
+    EXPECT_FALSE(vertical.isVisible());
+    EXPECT_FALSE(horizontal.isVisible());
+    EXPECT_EQ(body.Origin(), (Point{0, 0}));
+    EXPECT_EQ(body.y() + body.height(), fixture.grid.contentsRect().bottom() + 1) << "the body takes the room";
+}
+
+struct TrackingCase {
+    bool tracking;
+    int whileDragging;
+    int afterRelease;
+};
+
+class ThumbDrag : public ::testing::TestWithParam<TrackingCase> {};
+
+TEST_P(ThumbDrag, ScrollsLiveOnlyWithTracking)
+{
+    WideSheet fixture;
+    const TXLScrolls scrolls = fixture.grid.Scrolls() & ~ScrollBit(sTracking);
+    fixture.grid.SetScrolls(GetParam().tracking ? scrolls | ScrollBit(sTracking) : scrolls);
+    fixture.grid.show();
+    Settle();
+    QScrollBar& bar = fixture.grid.ScrollBar(sRows);
+    bar.setSliderDown(true);
+    bar.setSliderPosition(200);
+    EXPECT_EQ(fixture.Body().Origin().y, GetParam().whileDragging);
+    bar.setSliderDown(false);
+    EXPECT_EQ(fixture.Body().Origin().y, GetParam().afterRelease);
+}
+
+// Without tracking the dropped thumb snaps to the row at 200 (195 to 210).
+INSTANTIATE_TEST_SUITE_P(Scroll, ThumbDrag,
+                         ::testing::Values(TrackingCase{true, 200, 200}, TrackingCase{false, 0, 195}));
+
+TEST(Scroll, ScrollingRepaintsOnlyTheUncoveredStripOfTheBody)
+{
+    WideSheet fixture;
+    fixture.grid.show();
+    Settle();
+    TXLView& body = fixture.Body();
+    PaintSpy bodySpy(body);
+    PaintSpy titleSpy(fixture.grid.View(sRows));
+    body.SetOrigin({0, 15});
+    Settle();
+    EXPECT_EQ(bodySpy.Painted, QRegion(0, body.height() - 15, body.width(), 15));
+    EXPECT_EQ(titleSpy.Painted, QRegion(fixture.grid.View(sRows).rect())) << "a title strip repaints whole";
+    EXPECT_EQ(fixture.grid.View(sRows).Origin(), (Point{0, 15}));
+    EXPECT_EQ(fixture.grid.View(sCols).Origin(), (Point{0, 0}));
+}
+
+TEST(Scroll, ASizeChangeRepaintsTheItemAndMovesWhatFollows)
+{
+    WideSheet fixture;
+    fixture.grid.show();
+    Settle();
+    PaintSpy body(fixture.Body());
+    PaintSpy titles(fixture.grid.View(sRows));
+    fixture.sheet.SetSize(3, sRows, 30); // 45 to 60 becomes 45 to 75
+    Settle();
+    for (const PaintSpy* spy : {&body, &titles}) {
+        const QRect painted = spy->Painted.boundingRect();
+        EXPECT_FALSE(painted.isEmpty());
+        EXPECT_GE(painted.top(), 40);
+        EXPECT_LE(painted.bottom(), 80) << "the rows below were moved, not repainted";
+    }
+}
+
+struct InvalidateCase {
+    TXLInvalidateMode mode;
+    QRegion expected; // for the cell (120, 30) to (180, 45)
+};
+
+class InvalidateRange : public ::testing::TestWithParam<InvalidateCase> {};
+
+TEST_P(InvalidateRange, RepaintsTheCellsAsTheModeSays)
+{
+    SheetInGrid fixture;
+    fixture.grid.show();
+    Settle();
+    PaintSpy spy(fixture.Body());
+    fixture.Body().InvalidateRange({2, 2, 3, 3}, TXLUnionExpand::None, GetParam().mode);
+    Settle();
+    EXPECT_EQ(spy.Painted, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scroll, InvalidateRange,
+    ::testing::Values(InvalidateCase{imGrown, QRegion(119, 29, 61, 16)}, // with the lines left of and above it
+                      InvalidateCase{imExact, QRegion(122, 32, 55, 10)},
+                      InvalidateCase{imRing, QRegion(118, 28, 63, 18).subtracted(QRegion(122, 32, 55, 10))}));
+
+TEST(Scroll, AChangedCellRepaintsOnlyItselfAndItsLines)
+{
+    SheetInGrid fixture;
+    fixture.grid.show();
+    Settle();
+    PaintSpy spy(fixture.Body());
+    fixture.sheet.SetCellValue(2, 2, Variant(std::string("x")));
+    Settle();
+    EXPECT_FALSE(spy.Painted.isEmpty());
+    EXPECT_TRUE(QRegion(119, 29, 61, 16).contains(spy.Painted.boundingRect()));
+}
+
+TEST(Scroll, TheUpdateLockFoldsRepaintsIntoOne)
+{
+    SheetInGrid fixture;
+    fixture.grid.show();
+    Settle();
+    PaintSpy spy(fixture.Body());
+    fixture.grid.BeginUpdate();
+    fixture.grid.BeginUpdate();
+    fixture.Body().Invalidate();
+    fixture.grid.InvalidateAll();
+    fixture.grid.EndUpdate();
+    Settle();
+    EXPECT_EQ(spy.Events, 0) << "still locked once";
+    fixture.grid.EndUpdate();
+    Settle();
+    EXPECT_EQ(spy.Events, 1);
+    EXPECT_EQ(spy.Painted, QRegion(fixture.Body().rect()));
+}
+
+TEST(Scroll, GridsLinkedBothWaysAtDifferentScalesScrollTogetherOnce)
+{
+    WideSheet a;
+    WideSheet b;
+    a.grid.SetScale(150);
+    a.grid.SetHorzLink(&b.grid);
+    a.grid.SetVertLink(&b.grid);
+    EXPECT_EQ(b.grid.HorzLink(), &a.grid);
+    EXPECT_EQ(b.grid.VertLink(), &a.grid);
+
+    // 91 and 46 are 60.67 and 30.67 at scale 100; B's answer at 150 would be 90 and 45, which A ignores.
+    a.Body().SetOrigin({91, 46});
+    EXPECT_EQ(b.Body().Origin(), (Point{60, 30}));
+    EXPECT_EQ(a.Body().Origin(), (Point{91, 46}));
+    EXPECT_EQ(b.grid.View(sCols).Origin().x, 60) << "the partner's title strips follow its body";
+    b.Body().SetOrigin({120, 60});
+    EXPECT_EQ(a.Body().Origin(), (Point{180, 90}));
+
+    a.grid.SetHorzLink(nullptr);
+    EXPECT_EQ(b.grid.HorzLink(), nullptr);
+    a.Body().SetOrigin({0, 0});
+    EXPECT_EQ(b.Body().Origin(), (Point{120, 0})) << "only the vertical link is left";
+    {
+        WideSheet c;
+        c.grid.SetHorzLink(&a.grid);
+        EXPECT_EQ(a.grid.HorzLink(), &c.grid);
+    }
+    EXPECT_EQ(a.grid.HorzLink(), nullptr) << "a destroyed partner takes its link along";
+}
+
+} // namespace
+} // namespace qv::test
