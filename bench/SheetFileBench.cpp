@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <fstream>
 #include <malloc.h>
 
 namespace qv {
@@ -13,9 +14,21 @@ constexpr int kRows = 200'000;
 constexpr int kCols = 10;
 constexpr double kCells = double{kRows} * kCols;
 
-size_t HeapInUse()
+// The process's resident memory (VmRSS) or its high-water mark (VmHWM) in bytes, as the kernel counts them:
+// heap, the sheet's chunks and mapped file pages alike.
+size_t StatusBytes(const std::string& field)
 {
-    return mallinfo2().uordblks;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with(field))
+            return std::stoul(line.substr(field.size())) * 1024;
+    return 0;
+}
+
+// Starts a new high-water mark at the current resident memory.
+void ResetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 std::string FilePath()
@@ -61,15 +74,17 @@ void BM_LoadCurrencyFile(benchmark::State& state)
     double sheetBytesPerCell = 0;
     double peakOverSheet = 0;
     for (auto _ : state) {
+        state.PauseTiming();
         malloc_trim(0);
-        const size_t before = HeapInUse();
+        const size_t before = StatusBytes("VmRSS:");
+        ResetPeakMemory();
+        state.ResumeTiming();
         auto sheet = std::make_unique<TXLSheet>();
         sheet->LoadFromFile(FilePath());
-        const size_t loaded = HeapInUse() - before;
-        sheetBytesPerCell = loaded / kCells;
-        // The file's bytes are held while reading: the peak is the loaded sheet plus the file.
-        peakOverSheet = (loaded + bytes) / loaded;
         state.PauseTiming();
+        const double loaded = static_cast<double>(StatusBytes("VmRSS:") - before);
+        sheetBytesPerCell = loaded / kCells;
+        peakOverSheet = static_cast<double>(StatusBytes("VmHWM:") - before) / loaded;
         sheet.reset();
         state.ResumeTiming();
     }

@@ -48,7 +48,7 @@ void DrawFlatCheckBox(TXLCanvas& canvas, const Rect& box, bool checked)
 
 const TXLCellClass& TXLCBoolean::Class()
 {
-    static const TXLCellClass cls{"TXLCBoolean", [] { return std::unique_ptr<TXLCell>(new TXLCBoolean); }};
+    static const TXLCellClass cls{"TXLCBoolean", MakeCell<TXLCBoolean>};
     return cls;
 }
 

@@ -9,7 +9,7 @@ namespace qv {
 
 const TXLCellClass& TXLCCurrency::Class()
 {
-    static const TXLCellClass cls{"TXLCCurrency", [] { return std::unique_ptr<TXLCell>(new TXLCCurrency); }};
+    static const TXLCellClass cls{"TXLCCurrency", MakeCell<TXLCCurrency>};
     return cls;
 }
 

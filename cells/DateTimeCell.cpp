@@ -11,7 +11,7 @@ namespace qv {
 
 const TXLCellClass& TXLCDateTime::Class()
 {
-    static const TXLCellClass cls{"TXLCDateTime", [] { return std::unique_ptr<TXLCell>(new TXLCDateTime); }};
+    static const TXLCellClass cls{"TXLCDateTime", MakeCell<TXLCDateTime>};
     return cls;
 }
 

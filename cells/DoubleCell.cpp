@@ -9,7 +9,7 @@ namespace qv {
 
 const TXLCellClass& TXLCDouble::Class()
 {
-    static const TXLCellClass cls{"TXLCDouble", [] { return std::unique_ptr<TXLCell>(new TXLCDouble); }};
+    static const TXLCellClass cls{"TXLCDouble", MakeCell<TXLCDouble>};
     return cls;
 }
 

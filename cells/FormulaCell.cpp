@@ -18,7 +18,7 @@ constexpr const char* kErrorTexts[] = {"", "#VALUE!", "#NAME!", "#DIV/0!", "#CIR
 
 const TXLCellClass& TXLCFormula::Class()
 {
-    static const TXLCellClass cls{"TXLCFormula", [] { return std::unique_ptr<TXLCell>(new TXLCFormula); }};
+    static const TXLCellClass cls{"TXLCFormula", MakeCell<TXLCFormula>};
     return cls;
 }
 

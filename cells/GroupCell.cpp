@@ -13,7 +13,7 @@ namespace qv {
 
 const TXLCellClass& TXLCGroup::Class()
 {
-    static const TXLCellClass cls{"TXLCGroup", [] { return std::unique_ptr<TXLCell>(new TXLCGroup); }};
+    static const TXLCellClass cls{"TXLCGroup", MakeCell<TXLCGroup>};
     return cls;
 }
 

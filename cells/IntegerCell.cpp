@@ -9,7 +9,7 @@ namespace qv {
 
 const TXLCellClass& TXLCInteger::Class()
 {
-    static const TXLCellClass cls{"TXLCInteger", [] { return std::unique_ptr<TXLCell>(new TXLCInteger); }};
+    static const TXLCellClass cls{"TXLCInteger", MakeCell<TXLCInteger>};
     return cls;
 }
 

@@ -31,7 +31,7 @@ TXLCPicture::TXLCPicture() : m_picture(std::make_unique<TXLPicture>())
 
 const TXLCellClass& TXLCPicture::Class()
 {
-    static const TXLCellClass cls{"TXLCPicture", [] { return std::unique_ptr<TXLCell>(new TXLCPicture); }};
+    static const TXLCellClass cls{"TXLCPicture", MakeCell<TXLCPicture>};
     return cls;
 }
 

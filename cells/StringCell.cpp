@@ -11,7 +11,7 @@ namespace qv {
 
 const TXLCellClass& TXLCString::Class()
 {
-    static const TXLCellClass cls{"TXLCString", [] { return std::unique_ptr<TXLCell>(new TXLCString); }};
+    static const TXLCellClass cls{"TXLCString", MakeCell<TXLCString>};
     return cls;
 }
 

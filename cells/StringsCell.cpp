@@ -36,7 +36,7 @@ void TXLStringList::SetText(std::string_view text)
 
 const TXLCellClass& TXLCStrings::Class()
 {
-    static const TXLCellClass cls{"TXLCStrings", [] { return std::unique_ptr<TXLCell>(new TXLCStrings); }};
+    static const TXLCellClass cls{"TXLCStrings", MakeCell<TXLCStrings>};
     return cls;
 }
 

@@ -7,7 +7,7 @@ namespace qv {
 
 const TXLCellClass& TXLCUrl::Class()
 {
-    static const TXLCellClass cls{"TXLCUrl", [] { return std::unique_ptr<TXLCell>(new TXLCUrl); }};
+    static const TXLCellClass cls{"TXLCUrl", MakeCell<TXLCUrl>};
     return cls;
 }
 

@@ -25,14 +25,50 @@ void ByteWriter::WriteString(std::string_view bytes)
 
 void ByteWriter::PatchInt32(size_t offset, int32_t value)
 {
+    char bytes[4];
     for (int i = 0; i < 4; ++i)
-        m_data[offset + i] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
+        bytes[i] = static_cast<char>(static_cast<uint32_t>(value) >> (8 * i));
+    Patch(offset, bytes, 4);
 }
 
 void ByteWriter::PatchInt16(size_t offset, int16_t value)
 {
-    m_data[offset] = static_cast<char>(static_cast<uint16_t>(value) & 0xFF);
-    m_data[offset + 1] = static_cast<char>(static_cast<uint16_t>(value) >> 8);
+    const char bytes[2] = {static_cast<char>(static_cast<uint16_t>(value)),
+                           static_cast<char>(static_cast<uint16_t>(value) >> 8)};
+    Patch(offset, bytes, 2);
+}
+
+// A patch may reach back past the buffer into bytes the sink already has: that part goes to the sink.
+void ByteWriter::Patch(size_t offset, const char* bytes, size_t count)
+{
+    if (offset < m_flushed) {
+        const size_t passed = std::min(count, m_flushed - offset);
+        m_sink->Overwrite(offset, {bytes, passed});
+        offset += passed;
+        bytes += passed;
+        count -= passed;
+    }
+    std::copy(bytes, bytes + count, m_data.data() + (offset - m_flushed));
+}
+
+void ByteWriter::MakeRoom(size_t count)
+{
+    if (!m_sink) {
+        m_data.resize(std::max(m_data.size() * 2, m_size + count + 256));
+        return;
+    }
+    Flush();
+    if (count > m_data.size())
+        m_data.resize(count);
+}
+
+void ByteWriter::Flush()
+{
+    if (!m_sink || m_size == 0)
+        return;
+    m_sink->Append({m_data.data(), m_size});
+    m_flushed += m_size;
+    m_size = 0;
 }
 
 uint8_t ByteReader::ReadByte(const char* what)

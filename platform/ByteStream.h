@@ -20,8 +20,21 @@ private:
     size_t m_offset;
 };
 
+// Where a writer's bytes go once its buffer is full (a file, say); Overwrite changes bytes already appended.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual void Append(std::string_view bytes) = 0;
+    virtual void Overwrite(size_t offset, std::string_view bytes) = 0;
+};
+
+// Collects its output in memory, or, given a sink, passes it on whenever its buffer of bufferSize bytes fills:
+// a large output then never lies in memory whole. Offsets count from the start of the whole output.
 class ByteWriter {
 public:
+    ByteWriter() = default;
+    ByteWriter(ByteSink& sink, size_t bufferSize) : m_data(bufferSize, '\0'), m_sink(&sink) {}
+
     void WriteByte(uint8_t value)
     {
         *Room(1) = static_cast<char>(value);
@@ -41,14 +54,11 @@ public:
     // Overwrite bytes already written, for length frames and flags filled in afterwards.
     void PatchInt32(size_t offset, int32_t value);
     void PatchInt16(size_t offset, int16_t value);
+    // Passes the buffered bytes on to the sink.
+    void Flush();
 
-    // Room for count more bytes, so a large output is allocated (and its pages touched) once.
-    void Reserve(size_t count)
-    {
-        if (m_size + count > m_data.size())
-            m_data.resize(m_size + count);
-    }
-    size_t Size() const { return m_size; }
+    size_t Size() const { return m_flushed + m_size; }
+    // The output of a writer without a sink.
     const std::string& Data() const
     {
         m_data.resize(m_size);
@@ -62,13 +72,15 @@ public:
     }
 
 private:
-    // Hot: every field of a sheet stream passes here, so the buffer grows ahead and fields are stored in place.
+    // Hot: every field of a sheet stream passes here, so fields are stored in place and room is made ahead.
     char* Room(size_t count)
     {
         if (m_size + count > m_data.size())
-            m_data.resize(std::max(m_data.size() * 2, m_size + count + 256));
+            MakeRoom(count);
         return m_data.data() + m_size;
     }
+    void MakeRoom(size_t count);
+    void Patch(size_t offset, const char* bytes, size_t count);
     void WriteLittleEndian(uint64_t value, int bytes)
     {
         char* p = Room(8);
@@ -77,8 +89,10 @@ private:
         m_size += static_cast<size_t>(bytes);
     }
 
-    mutable std::string m_data; // holds m_size bytes of output and room beyond them
+    mutable std::string m_data; // holds m_size bytes of output (after the m_flushed passed on) and room beyond
     size_t m_size = 0;
+    ByteSink* m_sink = nullptr;
+    size_t m_flushed = 0;
 };
 
 // Every read checks the bytes that remain and raises EReadError naming `what` when they do not suffice.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sheet/ProCell.h"
+#include "sheet/SheetMemory.h"
 
 namespace qv {
 
@@ -14,6 +15,11 @@ class TXLStyler;
 class TXLCell : public TXLProCell {
 public:
     ~TXLCell() override;
+
+    // Cells live in their sheet's memory: new (memory) Class is the only way to create one on the heap.
+    static void* operator new(size_t size, SheetMemory& memory) { return memory.Allocate(size); }
+    static void operator delete(void* block, SheetMemory&) { SheetMemory::Abandon(block); }
+    static void operator delete(void* block, size_t size) { SheetMemory::Free(block, size); }
 
     TXLStyle* GetBasedOn() const override { return m_style; }
     // EXLGridError "Cannot use Style from disconnected Styler!" for a style of another styler.

@@ -14,6 +14,8 @@ namespace qv {
 // object lists of cells, sections object lists of rows.
 template <class T> class TObjectSList : public BasicSList<std::unique_ptr<T>> {
 public:
+    using BasicSList<std::unique_ptr<T>>::BasicSList;
+
     // Empties the slot and hands its object to the caller unfreed (for moving or detaching it); nil when absent.
     // No ItemsMoved. Blocks stay allocated.
     std::unique_ptr<T> Take(int index)
@@ -24,10 +26,12 @@ public:
     }
 };
 
-// Sub-lists of class L (created with L's default constructor), one per outer index. The property layers are
+// Sub-lists of class L (created in the list's memory), one per outer index. The property layers are
 // TListSList<TSList> and TListSList<TDefSList>; ItemCreated gives a new sub-list its default.
 template <std::default_initializable L> class TListSList : public TObjectSList<L> {
 public:
+    using TObjectSList<L>::TObjectSList;
+
     // The sub-list at index, created (then ItemCreated) when absent; nil only outside 0..kMaxSListIndex.
     L* GetOrCreate(int index);
     // The number of non-empty sub-lists, then per sub-list in increasing index order its index and its own stream.
@@ -51,7 +55,7 @@ template <std::default_initializable L> L* TListSList<L>::GetOrCreate(int index)
         return nullptr;
     if (L* item = this->Get(index))
         return item;
-    auto created = std::make_unique<L>();
+    std::unique_ptr<L> created(new (this->Memory()) L(this->Memory()));
     L& item = *created;
     this->Put(index, std::move(created));
     ItemCreated(item, index);

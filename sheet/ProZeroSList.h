@@ -12,7 +12,7 @@ namespace qv {
 // O(blocks from b) and later calls O(log blocks). Not safe for concurrent readers (the sums are filled in lazily).
 class TProZeroSList : public TSList {
 public:
-    TProZeroSList() = default;
+    using TSList::TSList;
 
     int Default() const { return m_default; }
     // Stores the default. Stored items are kept as they are, so the values of explicit items move with it.
@@ -32,7 +32,7 @@ public:
 protected:
     // How a value is stored: as value - default, or (TDefSList) as value + 1 so that it survives a new default.
     enum class Encoding { Relative, PlusOne };
-    explicit TProZeroSList(Encoding encoding) : m_encoding(encoding) {}
+    TProZeroSList(Encoding encoding, std::pmr::memory_resource* memory) : TSList(memory), m_encoding(encoding) {}
 
 private:
     // Per block b: the sum of (value - default) of all blocks before b, and the highest end offset of any item in
@@ -78,7 +78,10 @@ public:
 // as the default). The section's property layers use it.
 class TDefSList : public TProZeroSList {
 public:
-    TDefSList() : TProZeroSList(Encoding::PlusOne) {}
+    explicit TDefSList(std::pmr::memory_resource* memory = std::pmr::new_delete_resource())
+        : TProZeroSList(Encoding::PlusOne, memory)
+    {
+    }
 };
 
 // Column widths or row heights in pixels; the default is the default size.

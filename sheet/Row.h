@@ -10,7 +10,7 @@ class TXLSection;
 
 class TXLRow : public TObjectSList<TXLCell> {
 public:
-    TXLRow() = default;
+    explicit TXLRow(std::pmr::memory_resource* memory = std::pmr::new_delete_resource()) : TObjectSList(memory) {}
     // Frees the cells while the row still counts as alive to them (index -1: no per-cell unregistering).
     ~TXLRow() override { Clear(); }
 

@@ -39,7 +39,7 @@ void TSList::LoadFromStream(ByteReader& reader)
     const size_t backed = reader.Remaining() < 4 ? 0 : (reader.Remaining() - 4) / kStreamBlockBytes;
     const int32_t blocks =
         reader.ReadCount("sparse list block count", static_cast<int32_t>(std::min<size_t>(backed, kMaxSListBlocks)));
-    Directory directory;
+    Directory directory(Memory());
     for (int32_t i = 0; i < blocks; ++i)
         ReadBlock(reader, directory);
     AdoptBlocks(std::move(directory), count);
@@ -52,14 +52,11 @@ void TSList::ReadBlock(ByteReader& reader, Directory& directory)
     const int32_t number = reader.ReadInt32("sparse list block number");
     if (number < 0 || number >= kMaxSListBlocks)
         throw EReadError("sparse list block number " + std::to_string(number), at);
-    if (number >= static_cast<int32_t>(directory.size())) {
-        reader.Charge((number + 1 - directory.size()) * sizeof(directory[0]), "a sparse list directory");
-        directory.resize(number + 1);
+    if (number >= directory.Length()) {
+        reader.Charge(static_cast<size_t>(number + 1 - directory.Length()) * sizeof(Block*), "a sparse list directory");
+        directory.Grow(number + 1);
     }
-    auto& block = directory[number];
-    if (!block)
-        block = std::make_unique<Block>();
-    for (int32_t& item : *block)
+    for (int32_t& item : directory.Ensure(number))
         item = reader.ReadInt32("sparse list items");
 }
 

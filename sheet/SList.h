@@ -13,6 +13,8 @@ extern template class BasicSList<int32_t>;
 // Raw 32-bit items; 0 is absent. The layers of lines store packed lines in it.
 class TSList : public BasicSList<int32_t> {
 public:
+    using BasicSList::BasicSList;
+
     // Block format: version byte 0, Count(), the number of allocated blocks, then per block in increasing order its
     // number and its 16 raw items. Blocks whose items were all set back to 0 are written too.
     void SaveToStream(ByteWriter& writer) const;

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <memory_resource>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -30,6 +32,54 @@ template <class T> struct SListItemTraits<std::unique_ptr<T>> {
     static View Look(const std::unique_ptr<T>& item) { return item.get(); }
 };
 
+// The blocks of a sparse list by number, owned, in the list's memory (its sheet's, or the heap).
+template <class Block> class SListDirectory {
+public:
+    explicit SListDirectory(std::pmr::memory_resource* memory) : m_blocks(memory) {}
+    SListDirectory(SListDirectory&& other) noexcept : m_blocks(std::move(other.m_blocks)) { other.m_blocks.clear(); }
+    // Both directories must live in the same memory: the blocks change owner, not place.
+    SListDirectory& operator=(SListDirectory&& other) noexcept
+    {
+        Clear();
+        m_blocks = std::move(other.m_blocks);
+        other.m_blocks.clear();
+        return *this;
+    }
+    ~SListDirectory() { Clear(); }
+
+    std::pmr::memory_resource* Memory() const { return m_blocks.get_allocator().resource(); }
+    int Length() const { return static_cast<int>(m_blocks.size()); }
+    // The block with this number, nil when not allocated.
+    Block* At(int number) const { return number < Length() ? m_blocks[number] : nullptr; }
+    void Grow(int length)
+    {
+        if (length > Length())
+            m_blocks.resize(static_cast<size_t>(length), nullptr);
+    }
+    // The block with this number, allocated with every item nil when absent.
+    Block& Ensure(int number)
+    {
+        Grow(number + 1);
+        Block*& entry = m_blocks[number];
+        if (!entry)
+            entry = new (Memory()->allocate(sizeof(Block), alignof(Block))) Block{};
+        return *entry;
+    }
+    // Destroys every block (and so the items still in them) and empties the directory.
+    void Clear()
+    {
+        for (Block* block : m_blocks)
+            if (block) {
+                block->~Block();
+                Memory()->deallocate(block, sizeof(Block), alignof(Block));
+            }
+        m_blocks.clear();
+    }
+
+private:
+    std::pmr::vector<Block*> m_blocks;
+};
+
 // Maps indexes 0..kMaxSListIndex to items, spending memory only on the 16-index blocks that were written.
 // A block, once allocated, stays until Clear. Not copyable: subclasses own objects and override the hooks.
 template <class ItemType> class BasicSList {
@@ -37,11 +87,27 @@ public:
     using Item = ItemType;
     using View = typename SListItemTraits<Item>::View;
 
-    BasicSList() = default;
+    // The blocks live in memory: a sheet's lists use the sheet's, everything else the heap.
+    explicit BasicSList(std::pmr::memory_resource* memory = std::pmr::new_delete_resource()) : m_directory(memory) {}
     BasicSList(const BasicSList&) = delete;
     BasicSList& operator=(const BasicSList&) = delete;
     // Frees the items without calling an overridden Clear or FreeItem; a subclass needing them calls Clear itself.
     virtual ~BasicSList() = default;
+
+    // A list object lives in the memory it is created in (a sheet's rows in the sheet's); the memory and the
+    // object's size are kept just before it, so that deleting it needs to know neither.
+    static void* operator new(size_t size, std::pmr::memory_resource* memory)
+    {
+        void* block = memory->allocate(size + sizeof(ObjectHeader), alignof(std::max_align_t));
+        return new (block) ObjectHeader{memory, size} + 1;
+    }
+    static void* operator new(size_t size) { return operator new(size, std::pmr::new_delete_resource()); }
+    static void operator delete(void* object)
+    {
+        ObjectHeader* header = static_cast<ObjectHeader*>(object) - 1;
+        header->memory->deallocate(header, header->size + sizeof(ObjectHeader), alignof(std::max_align_t));
+    }
+    static void operator delete(void* object, std::pmr::memory_resource*) { operator delete(object); }
 
     // The item at index; nil when absent or outside [0, Last()]. A repeated read of one index costs no block lookup.
     View Get(int index) const;
@@ -74,19 +140,24 @@ public:
     // The nominal number of items set by SetCount; it bounds nothing by itself.
     int Count() const { return m_count; }
     // Number of directory entries: one past the highest block ever reached since the last Clear.
-    int DirectoryLength() const { return static_cast<int>(m_directory.size()); }
+    int DirectoryLength() const { return m_directory.Length(); }
+    std::pmr::memory_resource* Memory() const { return m_directory.Memory(); }
     // Bytes the directory grows by when index is stored (readers charge them against their stream).
     size_t DirectoryGrowth(int index) const
     {
         const int needed = index / kSListBlockItems + 1;
-        return needed > DirectoryLength() ? (needed - DirectoryLength()) * sizeof(std::unique_ptr<Block>) : 0;
+        return needed > DirectoryLength() ? (needed - DirectoryLength()) * sizeof(Block*) : 0;
     }
     // Number of allocated blocks, including blocks whose items were all set back to nil. O(DirectoryLength()).
     int AllocatedBlocks() const;
 
 protected:
+    struct alignas(std::max_align_t) ObjectHeader {
+        std::pmr::memory_resource* memory;
+        size_t size;
+    };
     using Block = std::array<Item, kSListBlockItems>;
-    using Directory = std::vector<std::unique_ptr<Block>>;
+    using Directory = SListDirectory<Block>;
 
     // Items at [first, last] (inclusive) now sit at new indexes, or their slots were emptied; called only for a
     // non-empty range. Rows and sections renumber their cells and rows here.
@@ -194,11 +265,10 @@ template <class ItemType> void BasicSList<ItemType>::Clear()
 {
     // Detach everything first: an object being freed may look at the list and must find it consistent.
     Directory old = std::move(m_directory);
-    m_directory.clear();
     m_last = -1;
     Touched(0);
-    for (auto& block : old)
-        if (block)
+    for (int b = 0; b < old.Length(); ++b)
+        if (Block* block = old.At(b))
             for (Item& item : *block)
                 Free(std::move(item));
 }
@@ -207,7 +277,7 @@ template <class ItemType> template <class Fn> int BasicSList<ItemType>::ForEach(
 {
     const int blocks = m_last < 0 ? 0 : m_last / kSListBlockItems + 1;
     for (int b = 0; b < blocks; ++b) {
-        const Block* block = m_directory[b].get();
+        const Block* block = m_directory.At(b);
         if (!block)
             continue;
         for (int slot = 0; slot < kSListBlockItems; ++slot) {
@@ -227,8 +297,10 @@ template <class ItemType> template <class Fn> int BasicSList<ItemType>::ForEach(
 
 template <class ItemType> int BasicSList<ItemType>::AllocatedBlocks() const
 {
-    return static_cast<int>(
-        std::count_if(m_directory.begin(), m_directory.end(), [](auto& b) { return b != nullptr; }));
+    int blocks = 0;
+    for (int b = 0; b < DirectoryLength(); ++b)
+        blocks += m_directory.At(b) != nullptr;
+    return blocks;
 }
 
 template <class ItemType> auto BasicSList<ItemType>::Exchange(int index, Item item) -> Item
@@ -246,7 +318,7 @@ template <class ItemType> auto BasicSList<ItemType>::Exchange(int index, Item it
 
 template <class ItemType> auto BasicSList<ItemType>::BlockAt(int block) const -> const Block*
 {
-    return block < DirectoryLength() ? m_directory[block].get() : nullptr;
+    return m_directory.At(block);
 }
 
 template <class ItemType> void BasicSList<ItemType>::AdoptBlocks(Directory directory, int count)
@@ -260,25 +332,19 @@ template <class ItemType> void BasicSList<ItemType>::AdoptBlocks(Directory direc
 
 template <class ItemType> auto BasicSList<ItemType>::MutableBlockAt(int block) -> Block*
 {
-    return block < DirectoryLength() ? m_directory[block].get() : nullptr;
+    return m_directory.At(block);
 }
 
 template <class ItemType> auto BasicSList<ItemType>::AllocatedSlot(int index) -> Item&
 {
-    const int block = index / kSListBlockItems;
-    if (block >= DirectoryLength())
-        m_directory.resize(block + 1);
-    auto& entry = m_directory[block];
-    if (!entry)
-        entry = std::make_unique<Block>(); // value-initialised: every item nil
-    return (*entry)[index % kSListBlockItems];
+    return m_directory.Ensure(index / kSListBlockItems)[index % kSListBlockItems];
 }
 
 template <class ItemType> int BasicSList<ItemType>::LastAtOrBelow(int index) const
 {
     index = std::min(index, DirectoryLength() * kSListBlockItems - 1);
     for (int b = index < 0 ? -1 : index / kSListBlockItems; b >= 0; --b) {
-        const Block* block = m_directory[b].get();
+        const Block* block = m_directory.At(b);
         if (!block)
             continue;
         const int top = b == index / kSListBlockItems ? index % kSListBlockItems : kSListBlockItems - 1;

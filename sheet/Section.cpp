@@ -64,6 +64,17 @@ void TXLLayer::SetDefault(int value)
     ForEach([value](int, TDefSList* list) { list->SetDefault(value); });
 }
 
+TXLSection::TXLSection(TXLSheet& sheet, TXLSector sector)
+    : TListSList(&sheet.Memory()), m_sheet(sheet),
+      m_sector(sector), m_lines{TListSList<TSList>(Memory()), TListSList<TSList>(Memory())}, m_attrs{TXLLayer(Memory()),
+                                                                                                     TXLLayer(Memory()),
+                                                                                                     TXLLayer(Memory()),
+                                                                                                     TXLLayer(Memory()),
+                                                                                                     TXLLayer(Memory()),
+                                                                                                     TXLLayer(Memory())}
+{
+}
+
 TXLSection::~TXLSection()
 {
     Clear();
@@ -123,7 +134,7 @@ std::unique_ptr<TXLCell> TXLSection::CreateCell(const TXLCellClass* cls) const
 {
     if (!cls || !cls->Create)
         throw EXLGridError("Cannot create a cell without a cell class");
-    return cls->Create();
+    return cls->Create(m_sheet.Memory());
 }
 
 TXLCell& TXLSection::InsertCell(Point p, const TXLCellClass* cls)

@@ -29,6 +29,8 @@ inline constexpr int kInvalidateBorder = 1;
 // A layer of sub-lists whose new sub-lists take the layer's default.
 class TXLLayer : public TListSList<TDefSList> {
 public:
+    using TListSList::TListSList;
+
     int Default() const { return m_default; }
     // Every existing sub-list takes the default; explicit values stay.
     void SetDefault(int value);
@@ -42,7 +44,8 @@ private:
 
 class TXLSection : public TListSList<TXLRow> {
 public:
-    TXLSection(TXLSheet& sheet, TXLSector sector) : m_sheet(sheet), m_sector(sector) {}
+    // Rows, cells and layers live in the sheet's memory.
+    TXLSection(TXLSheet& sheet, TXLSector sector);
     ~TXLSection() override;
 
     TXLSheet& Sheet() const { return m_sheet; }

@@ -48,6 +48,7 @@ public:
     Rect GetSheetRect() const { return {-TitleCols(), -TitleRows(), ColCount(), RowCount()}; }
     TXLSection& Section(TXLSector sector) { return *m_sections[sector]; }
     const TXLSection& Section(TXLSector sector) const { return *m_sections[sector]; }
+    SheetMemory& Memory() { return m_memory; }
 
     // Counts: negative values become 0; lowering one frees what lies at and beyond it.
     int ColCount() const { return m_sizes[sCols][1].Count(); }
@@ -206,6 +207,7 @@ private:
     }
 
     std::vector<IXLSheetUser*> m_users;
+    SheetMemory m_memory;                               // before the sections: it outlives their rows and cells
     std::array<std::array<TXLSizeList, 2>, 2> m_sizes;  // [axis][part]
     std::array<std::array<TXLSizeList, 2>, 2> m_hidden; // remembered sizes of hidden items, 0 where shown
     std::array<std::unique_ptr<TXLSection>, 4> m_sections;

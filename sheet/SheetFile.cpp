@@ -3,13 +3,10 @@
 #include "platform/AtomicFile.h"
 #include "platform/ComponentStream.h"
 #include "platform/Errors.h"
+#include "platform/MappedFile.h"
 #include "platform/TextCodec.h"
 #include "sheet/GridError.h"
 #include "sheet/Sheet.h"
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 
 namespace qv {
 
@@ -204,22 +201,18 @@ void TXLSheet::ReadXLData(std::string_view bytes, size_t at)
 
 void TXLSheet::SaveToFile(const std::string& path)
 {
-    ByteWriter writer;
+    // The stream goes to the file a megabyte at a time: a large sheet is never held in memory twice.
+    AtomicFile file(path);
+    ByteWriter writer(file, size_t{1} << 20);
     SaveToStream(writer);
-    WriteFileAtomically(path, writer.Data());
+    writer.Flush();
+    file.Commit();
 }
 
 void TXLSheet::LoadFromFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        throw EFileError("Cannot open file \"" + path + "\". " + std::strerror(errno));
-    // One buffer of the file's size: the file's bytes are held once while the sheet is built from them.
-    std::string bytes(static_cast<size_t>(in.tellg()), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-        throw EFileError("Cannot read file \"" + path + "\".");
-    ByteReader reader(bytes);
+    const MappedFile file(path);
+    ByteReader reader(file.Bytes());
     LoadFromStream(reader);
 }
 

@@ -23,8 +23,7 @@ int SlotOfLayer(int layer)
     return layer == kLayerBias1 ? sBias1 : layer == kLayerBias2 ? sBias2 : kSlotColor + (layer - kLayerColor);
 }
 
-template <class Object>
-void WriteRecord(const Object& object, ByteWriter& writer)
+template <class Object> void WriteRecord(const Object& object, ByteWriter& writer)
 {
     const size_t at = writer.Size();
     writer.WriteInt32(0);
@@ -34,8 +33,7 @@ void WriteRecord(const Object& object, ByteWriter& writer)
 
 // The record's length frame must lie within the stream; damage inside the record is the object's, and
 // whatever it did not consume is skipped. Returns whether the object read its data without error.
-template <class Object>
-bool ReadRecord(Object& object, ByteReader& reader)
+template <class Object> bool ReadRecord(Object& object, ByteReader& reader)
 {
     const size_t at = reader.Offset();
     const int32_t length = reader.ReadInt32("record length");
@@ -70,8 +68,7 @@ int32_t ReadIndex(ByteReader& reader, const char* what, bool endAllowed = false)
     return index;
 }
 
-template <class List>
-bool HoldsAnything(const List& layer)
+template <class List> bool HoldsAnything(const List& layer)
 {
     return layer.ForEach([](int, auto* sub) { return sub->IsEmpty() ? 0 : 1; }) != 0;
 }
@@ -175,8 +172,8 @@ void TXLSection::ReadRows(ByteReader& reader)
                 continue;
             }
             const TXLRow* existing = Get(row);
-            const size_t rowGrowth = existing ? existing->DirectoryGrowth(col)
-                                              : sizeof(TXLRow) + TXLRow().DirectoryGrowth(col);
+            const size_t rowGrowth =
+                existing ? existing->DirectoryGrowth(col) : sizeof(TXLRow) + TXLRow().DirectoryGrowth(col);
             reader.Charge(DirectoryGrowth(row) + rowGrowth, "a cell position");
             TXLCell& cell = ReplaceCell({col, row}, cls);
             ReadRecord(cell, reader);
@@ -219,11 +216,6 @@ bool TXLSheet::SectionPresent(TXLSector sector) const
 
 void TXLSheet::WriteData(ByteWriter& writer)
 {
-    // A cell entry with a short format takes about 50 bytes; reserving avoids regrowing a large output.
-    size_t positions = 0;
-    for (const auto& section : m_sections)
-        section->ForEach([&](int, const TXLRow* row) { positions += static_cast<size_t>(row->Last() + 1); });
-    writer.Reserve(positions * 52 + 4096);
     writer.WriteBytes(kMagic);
     writer.WriteByte(kVersion);
     WriteRecord(*m_baseClient, writer);

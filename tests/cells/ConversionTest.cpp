@@ -214,13 +214,14 @@ TEST(Registry, TheTenClassesInTheirFixedOrderWithTheirNumbers)
         {&TXLCGroup::Class(), 840},
     };
     TXLManager& manager = XLManager();
+    SheetMemory memory;
     for (int i = 0; i < 10; ++i) {
         const auto [cls, id] = expected[i];
         SCOPED_TRACE(cls->Name);
         EXPECT_EQ(manager.CellClasses(i), cls);
         EXPECT_EQ(CellClassID(cls), id);
         EXPECT_EQ(manager.CellClassByID(id), cls);
-        EXPECT_EQ(cls->Create()->GetCellClass(), cls);
+        EXPECT_EQ(cls->Create(memory)->GetCellClass(), cls);
     }
     EXPECT_EQ(manager.EditorClass(&TXLCStrings::Class(), 2)->Name, "TXLComboBox");
     EXPECT_EQ(manager.EditorCount(&TXLCCurrency::Class()), 1);

@@ -66,6 +66,38 @@ TEST_F(AtomicFileTest, FailureLeavesTheOldFileUntouched)
     EXPECT_EQ(ReadAll(target), "good data");
 }
 
+TEST_F(AtomicFileTest, PiecesAndLatePatchesArriveWholeOnlyOnCommit)
+{
+    const fs::path target = m_dir / "xjll.dat";
+    std::ofstream(target) << "old";
+    {
+        AtomicFile file(target.string());
+        file.Append("0000");
+        file.Append(std::string(10 << 20, 'a')); // past a writeback step
+        file.Overwrite(0, "LEN=");
+        file.Append("end");
+        EXPECT_EQ(ReadAll(target), "old") << "nothing is visible before the commit";
+        file.Commit();
+    }
+    const std::string bytes = ReadAll(target);
+    EXPECT_EQ(bytes.size(), 4u + (10 << 20) + 3u);
+    EXPECT_EQ(bytes.substr(0, 5), "LEN=a");
+    EXPECT_EQ(bytes.substr(bytes.size() - 3), "end");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(AtomicFileTest, AnAbandonedFileLeavesTheTargetAndNoDebris)
+{
+    const fs::path target = m_dir / "lrb.dat";
+    std::ofstream(target) << "good data";
+    {
+        AtomicFile file(target.string());
+        file.Append("half a sheet");
+    }
+    EXPECT_EQ(ReadAll(target), "good data");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
 TEST_F(AtomicFileTest, MissingDirectoryIsReportedWithTheFileName)
 {
     const std::string target = (m_dir / "none" / "x.dat").string();

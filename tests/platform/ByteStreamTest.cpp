@@ -30,6 +30,53 @@ TEST(ByteStream, WritesLittleEndianAndReadsItBack)
     EXPECT_TRUE(r.AtEnd());
 }
 
+// A sink that keeps everything, as a file would.
+struct StringSink : ByteSink {
+    std::string bytes;
+    int appends = 0;
+    void Append(std::string_view more) override
+    {
+        bytes += more;
+        ++appends;
+    }
+    void Overwrite(size_t offset, std::string_view patch) override { bytes.replace(offset, patch.size(), patch); }
+};
+
+// Length frames patched after their contents, as records and binary properties are.
+void WriteFramedOutput(ByteWriter& w)
+{
+    const size_t outer = w.Size();
+    w.WriteInt32(0);
+    for (int i = 0; i < 20; ++i) {
+        const size_t frame = w.Size();
+        w.WriteInt32(0);
+        w.WriteInt16(static_cast<int16_t>(i));
+        w.WriteString(std::string(static_cast<size_t>(i % 7), 'x'));
+        w.WriteDouble(i / 4.0);
+        w.PatchInt32(frame, static_cast<int32_t>(w.Size() - frame));
+        w.PatchInt16(frame + 4, static_cast<int16_t>(-i));
+    }
+    w.PatchInt32(outer, static_cast<int32_t>(w.Size()));
+}
+
+TEST(ByteStream, AWriterWithASinkProducesTheSameBytesWhateverItsBufferSize)
+{
+    ByteWriter memory;
+    WriteFramedOutput(memory);
+    for (size_t buffer : {1, 3, 4, 5, 7, 16, 64, 4096}) {
+        SCOPED_TRACE(buffer);
+        StringSink sink;
+        ByteWriter w(sink, buffer);
+        WriteFramedOutput(w);
+        EXPECT_EQ(w.Size(), memory.Size());
+        w.Flush();
+        EXPECT_EQ(sink.bytes, memory.Data());
+        if (buffer < 64) {
+            EXPECT_GT(sink.appends, 1) << "the output was passed on in pieces";
+        }
+    }
+}
+
 TEST(ByteStream, DamageIsReportedWithWhatAndWhere)
 {
     struct Case {

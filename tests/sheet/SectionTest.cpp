@@ -118,7 +118,7 @@ TEST_F(SectionTest, ReplacingACellKeepsLayoutFontAndValue)
     struct Other : TXLCString {
         static const TXLCellClass& Class()
         {
-            static const TXLCellClass cls{"Other", [] { return std::unique_ptr<TXLCell>(new Other); }};
+            static const TXLCellClass cls{"Other", MakeCell<Other>};
             return cls;
         }
         const TXLCellClass* GetCellClass() const override { return &Class(); }
