@@ -61,7 +61,7 @@ void BM_SaveCurrencyFile(benchmark::State& state)
     state.counters["cells_per_s"] = benchmark::Counter(kCells, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["MB_per_s"] = benchmark::Counter(bytes / 1e6, benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_SaveCurrencyFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SaveCurrencyFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 void BM_LoadCurrencyFile(benchmark::State& state)
 {
@@ -93,7 +93,7 @@ void BM_LoadCurrencyFile(benchmark::State& state)
     state.counters["sheet_bytes_per_cell"] = sheetBytesPerCell;
     state.counters["peak_over_sheet"] = peakOverSheet;
 }
-BENCHMARK(BM_LoadCurrencyFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LoadCurrencyFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace
 } // namespace qv

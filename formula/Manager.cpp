@@ -3,6 +3,7 @@
 
 #include "platform/AsciiText.h"
 #include "platform/RecordingCanvas.h"
+#include "platform/TextCodec.h"
 #include "sheet/GridError.h"
 #include "sheet/Sheet.h"
 
@@ -118,7 +119,25 @@ const std::vector<std::string>* TXLManager::CellFormats(const TXLCellClass* cls)
     return entry ? &entry->formats : nullptr;
 }
 
-int TXLManager::PresetIndex(const TXLCellClass* cls, const std::string* format)
+const std::string* TXLManager::InternGbkFormat(std::string_view gbk)
+{
+    if (!m_lastGbkInterned || gbk != m_lastGbkFormat) {
+        m_lastGbkInterned = InternFormat(GbkToUtf8(gbk));
+        m_lastGbkFormat = gbk;
+    }
+    return m_lastGbkInterned;
+}
+
+const std::string& TXLManager::GbkFormat(const std::string* format)
+{
+    if (format != m_lastFormatForGbk) {
+        m_lastFormatGbk = Utf8ToGbk(*format);
+        m_lastFormatForGbk = format;
+    }
+    return m_lastFormatGbk;
+}
+
+int TXLManager::FindPresetIndex(const TXLCellClass* cls, const std::string* format)
 {
     const PresetKey key{cls, format};
     if (const auto it = m_presetIndexes.find(key); it != m_presetIndexes.end())

@@ -48,7 +48,14 @@ public:
 
     // The index of an interned format among the class's presets, compared without regard to letter case; -1 when
     // it is none of them. Remembered, since every cell of a saved sheet asks.
-    int PresetIndex(const TXLCellClass* cls, const std::string* format);
+    int PresetIndex(const TXLCellClass* cls, const std::string* format)
+    {
+        if (cls != m_lastPreset.cls || format != m_lastPreset.format) {
+            m_lastPreset = {cls, format};
+            m_lastPresetIndex = FindPresetIndex(cls, format);
+        }
+        return m_lastPresetIndex;
+    }
 
     // The one stored copy of a format text; stable for the manager's life.
     // The last one asked for is remembered: cells are made and loaded in runs of one format.
@@ -58,6 +65,13 @@ public:
             m_lastFormat = &*m_formats.insert(format).first;
         return m_lastFormat;
     }
+    // The empty format every new cell starts with.
+    const std::string* EmptyFormat() const { return m_emptyFormat; }
+    // The interned format of a stream's GBK bytes; the bytes last asked for are remembered, so a run of cells
+    // with one format costs one comparison each.
+    const std::string* InternGbkFormat(std::string_view gbk);
+    // The GBK bytes of an interned format, for writing; the last one is remembered.
+    const std::string& GbkFormat(const std::string* format);
 
     // The locale every conversion and display of the engine uses.
     const Locale& GetLocale() const { return m_locale; }
@@ -108,6 +122,11 @@ private:
     std::vector<TXLSheet*> m_sheets;
     std::unordered_set<std::string> m_formats;
     const std::string* m_lastFormat = nullptr;
+    const std::string* m_emptyFormat = &*m_formats.insert(std::string()).first;
+    std::string m_lastGbkFormat;
+    const std::string* m_lastFormatForGbk = nullptr;
+    std::string m_lastFormatGbk;
+    const std::string* m_lastGbkInterned = nullptr;
     struct PresetKey {
         const TXLCellClass* cls;
         const std::string* format;
@@ -120,6 +139,9 @@ private:
         }
     };
     std::unordered_map<PresetKey, int, PresetKeyHash> m_presetIndexes;
+    PresetKey m_lastPreset{nullptr, nullptr};
+    int m_lastPresetIndex = -1;
+    int FindPresetIndex(const TXLCellClass* cls, const std::string* format);
     Locale m_locale = Locale::ChinaDefault();
     std::unique_ptr<TXLCanvas> m_measureCanvas;
     Size m_resolution;

@@ -23,32 +23,12 @@ void ByteWriter::WriteString(std::string_view bytes)
     WriteBytes(bytes);
 }
 
-void ByteWriter::PatchInt32(size_t offset, int32_t value)
+// A patch reaching back past the buffer into bytes the sink already has: that part goes to the sink.
+void ByteWriter::PatchPassedOn(size_t offset, const char* bytes, size_t count)
 {
-    char bytes[4];
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>(static_cast<uint32_t>(value) >> (8 * i));
-    Patch(offset, bytes, 4);
-}
-
-void ByteWriter::PatchInt16(size_t offset, int16_t value)
-{
-    const char bytes[2] = {static_cast<char>(static_cast<uint16_t>(value)),
-                           static_cast<char>(static_cast<uint16_t>(value) >> 8)};
-    Patch(offset, bytes, 2);
-}
-
-// A patch may reach back past the buffer into bytes the sink already has: that part goes to the sink.
-void ByteWriter::Patch(size_t offset, const char* bytes, size_t count)
-{
-    if (offset < m_flushed) {
-        const size_t passed = std::min(count, m_flushed - offset);
-        m_sink->Overwrite(offset, {bytes, passed});
-        offset += passed;
-        bytes += passed;
-        count -= passed;
-    }
-    std::copy(bytes, bytes + count, m_data.data() + (offset - m_flushed));
+    const size_t passed = std::min(count, m_flushed - offset);
+    m_sink->Overwrite(offset, {bytes, passed});
+    std::copy(bytes + passed, bytes + count, m_data.data());
 }
 
 void ByteWriter::MakeRoom(size_t count)

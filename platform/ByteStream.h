@@ -52,8 +52,19 @@ public:
     // A 32-bit byte count followed by the bytes, no terminator.
     void WriteString(std::string_view bytes);
     // Overwrite bytes already written, for length frames and flags filled in afterwards.
-    void PatchInt32(size_t offset, int32_t value);
-    void PatchInt16(size_t offset, int16_t value);
+    void PatchInt32(size_t offset, int32_t value)
+    {
+        const auto bits = static_cast<uint32_t>(value);
+        const char bytes[4] = {static_cast<char>(bits), static_cast<char>(bits >> 8), static_cast<char>(bits >> 16),
+                               static_cast<char>(bits >> 24)};
+        Patch(offset, bytes, 4);
+    }
+    void PatchInt16(size_t offset, int16_t value)
+    {
+        const auto bits = static_cast<uint16_t>(value);
+        const char bytes[2] = {static_cast<char>(bits), static_cast<char>(bits >> 8)};
+        Patch(offset, bytes, 2);
+    }
     // Passes the buffered bytes on to the sink.
     void Flush();
 
@@ -80,7 +91,14 @@ private:
         return m_data.data() + m_size;
     }
     void MakeRoom(size_t count);
-    void Patch(size_t offset, const char* bytes, size_t count);
+    void Patch(size_t offset, const char* bytes, size_t count)
+    {
+        if (offset >= m_flushed)
+            std::copy(bytes, bytes + count, m_data.data() + (offset - m_flushed));
+        else
+            PatchPassedOn(offset, bytes, count);
+    }
+    void PatchPassedOn(size_t offset, const char* bytes, size_t count);
     void WriteLittleEndian(uint64_t value, int bytes)
     {
         char* p = Room(8);

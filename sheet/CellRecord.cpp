@@ -9,10 +9,8 @@ namespace qv {
 void TXLCell::SaveProps(ByteWriter& writer) const
 {
     // A cell without a style writes no based-on group, so the style index follows exactly when the bit is set.
-    const size_t propsAt = writer.Size();
-    SavePropertyData(writer, false);
     const TXLProps props = m_style ? Props() : static_cast<TXLProps>(Props() & ~PropBit(prBasedOn));
-    writer.PatchInt16(propsAt, static_cast<int16_t>(props));
+    SavePropertyData(writer, false, props);
     if (props & PropBit(prHint))
         writer.WriteString(Utf8ToGbk(Hint()));
     if (props & PropBit(prBasedOn))
@@ -22,7 +20,7 @@ void TXLCell::SaveProps(ByteWriter& writer) const
 
 void TXLCell::LoadProps(ByteReader& reader)
 {
-    const TXLProps props = LoadPropertyData(reader, false);
+    const TXLProps props = LoadPropertyData(reader, false, true);
     SetPropsRaw(props);
     if (props & PropBit(prHint))
         SetHint(GbkToUtf8(reader.ReadString("hint")));

@@ -13,7 +13,7 @@ constexpr TXLSide kAllSides[] = {sLeft, sTop, sRight, sBottom, sBias1, sBias2, s
 
 } // namespace
 
-TXLPersistent::TXLPersistent() : m_format(XLManager().InternFormat({})) {}
+TXLPersistent::TXLPersistent() : m_format(XLManager().EmptyFormat()) {}
 
 void TXLPersistent::InitFormat(const std::string& format)
 {
@@ -104,10 +104,14 @@ void TXLPersistent::SetSide(TXLSide side, TXLLine line)
     Changed(prBorder, 0);
 }
 
+int TXLPersistent::ValidEditor(int editor) const
+{
+    return editor < 0 || editor >= XLManager().EditorCount(GetCellClass()) ? 0 : editor;
+}
+
 void TXLPersistent::SetEditor(int editor)
 {
-    if (editor < 0 || editor >= XLManager().EditorCount(GetCellClass()))
-        editor = 0;
+    editor = ValidEditor(editor);
     if (editor == m_editor && !HasFlag(kFlagForce))
         return;
     m_editor = editor;
@@ -118,7 +122,14 @@ void TXLPersistent::SetFormat(const std::string& format)
 {
     if (format == *m_format && !HasFlag(kFlagForce))
         return;
-    m_format = XLManager().InternFormat(format);
+    SetInternedFormat(XLManager().InternFormat(format));
+}
+
+void TXLPersistent::SetInternedFormat(const std::string* format)
+{
+    if (format == m_format && !HasFlag(kFlagForce))
+        return;
+    m_format = format;
     Changed(prControl, kControlFormat);
 }
 

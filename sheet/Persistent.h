@@ -21,7 +21,7 @@ enum TXLFlag : uint8_t {
     kFlagError = 4,     // drawn in the error colour
     kFlagForce = 8,     // setters store and report unchanged values too (styles, range proxies)
     kFlagSuppress = 16, // changes are not recorded in Props (base styles; while inheriting)
-    kFlagAnchor = 64, // the top-left cell of a merged range
+    kFlagAnchor = 64,   // the top-left cell of a merged range
 };
 
 class TXLPersistent {
@@ -71,10 +71,14 @@ public:
     void SetSide(TXLSide side, TXLLine line);
 
     int Editor() const { return m_editor; }
+    // The editor index as SetEditor stores it.
+    int ValidEditor(int editor) const;
     // An index outside the editors registered for the cell class is stored as 0.
     void SetEditor(int editor);
     const std::string& Format() const { return *m_format; }
     void SetFormat(const std::string& format);
+    // The same for a format the manager interned.
+    void SetInternedFormat(const std::string* format);
     // The part of Format before the first "|" (all of it without one).
     std::string GetFormatMask() const;
     // The part after the first "|", lower-cased; empty without one.
@@ -117,10 +121,12 @@ protected:
     void WriteAttr(int slot, int32_t value, TXLProp group, int members);
     void WriteLayoutMember(const TXLLayout& layout, int member);
     void FontChanged() { Changed(prFont, 0); }
-    // The property record: Props, then the font (font group), the class number (control group, withClass),
-    // Editor and Format (control group). Loading returns the Props read and sets the members through setters.
-    void SavePropertyData(ByteWriter& writer, bool withClass) const;
-    TXLProps LoadPropertyData(ByteReader& reader, bool withClass);
+    // The property record: props (the object's Props, or fewer), then the font (font group), the class number
+    // (control group, withClass), Editor and Format (control group). Loading returns the Props read and sets the
+    // members through setters, or, for a cell just made for the record (quietly), stores Editor and Format
+    // without reporting them: the record's Props replace whatever a report would record.
+    void SavePropertyData(ByteWriter& writer, bool withClass, TXLProps props) const;
+    TXLProps LoadPropertyData(ByteReader& reader, bool withClass, bool quietly);
     // Drops every group from Props but those in keep, without taking anything over.
     void KeepOnlyProps(TXLProps keep) { m_props &= keep; }
 

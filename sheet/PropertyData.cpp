@@ -6,10 +6,10 @@
 
 namespace qv {
 
-void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass) const
+void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass, TXLProps props) const
 {
-    writer.WriteInt16(static_cast<int16_t>(m_props));
-    if (Holds(prFont)) {
+    writer.WriteInt16(static_cast<int16_t>(props));
+    if (props & PropBit(prFont)) {
         const TXLFontData font = m_font ? m_font->Data() : TXLFontData{};
         writer.WriteString(Utf8ToGbk(font.Name));
         writer.WriteInt32(font.Charset);
@@ -17,18 +17,20 @@ void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass) const
         writer.WriteInt32(font.Height);
         writer.WriteInt32(font.Color);
     }
-    if (!Holds(prControl))
+    if (!(props & PropBit(prControl)))
         return;
+    const TXLCellClass* cls = GetCellClass();
     if (withClass)
-        writer.WriteInt32(CellClassID(GetCellClass()));
+        writer.WriteInt32(CellClassID(cls));
     writer.WriteInt32(m_editor);
-    const int index = XLManager().PresetIndex(GetCellClass(), m_format);
+    TXLManager& manager = XLManager();
+    const int index = manager.PresetIndex(cls, m_format);
     writer.WriteInt32(index);
     if (index < 0)
-        writer.WriteString(Utf8ToGbk(*m_format));
+        writer.WriteString(manager.GbkFormat(m_format));
 }
 
-TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass)
+TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass, bool quietly)
 {
     const TXLProps props =
         static_cast<TXLProps>(static_cast<uint16_t>(reader.ReadInt16("property groups")) & kAllProps);
@@ -51,17 +53,23 @@ TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass)
     const int32_t editor = reader.ReadInt32("editor");
     const size_t at = reader.Offset();
     const int32_t index = reader.ReadInt32("format index");
-    std::string format;
+    TXLManager& manager = XLManager();
+    const std::string* format = nullptr;
     if (index < 0) {
-        format = GbkToUtf8(reader.ReadString("format"));
+        format = manager.InternGbkFormat(reader.ReadString("format"));
     } else {
-        const auto* presets = XLManager().CellFormats(GetCellClass());
+        const auto* presets = manager.CellFormats(GetCellClass());
         if (!presets || index >= static_cast<int32_t>(presets->size()))
             throw EReadError("format index " + std::to_string(index) + " beyond the class's presets", at);
-        format = (*presets)[index];
+        format = manager.InternFormat((*presets)[index]);
     }
-    SetEditor(editor);
-    SetFormat(format);
+    if (quietly) {
+        m_editor = ValidEditor(editor);
+        m_format = format;
+    } else {
+        SetEditor(editor);
+        SetInternedFormat(format);
+    }
     return props;
 }
 

@@ -53,14 +53,14 @@ void TXLProStyle::SetAttr(int slot, int32_t value)
 
 void TXLProStyle::SaveProps(ByteWriter& writer) const
 {
-    SavePropertyData(writer, true);
+    SavePropertyData(writer, true, Props());
     for (int32_t slot : m_slots)
         writer.WriteInt32(slot);
 }
 
 void TXLProStyle::LoadProps(ByteReader& reader)
 {
-    const TXLProps props = LoadPropertyData(reader, true);
+    const TXLProps props = LoadPropertyData(reader, true, false);
     for (int slot = 0; slot < kSlotCount; ++slot)
         SetAttr(slot, reader.ReadInt32("style attribute"));
     SetPropsRaw(props);
