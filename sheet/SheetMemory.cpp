@@ -91,7 +91,7 @@ void SheetMemory::Free(void* block, size_t size)
     if (!block)
         return;
     if (size > kMaxBlock) {
-        ::operator delete(block, size);
+        ::operator delete(block);
         return;
     }
     SheetMemory& memory = MemoryOf(block);
@@ -121,7 +121,7 @@ void* SheetMemory::do_allocate(size_t bytes, size_t alignment)
 void SheetMemory::do_deallocate(void* block, size_t bytes, size_t alignment)
 {
     if (alignment > kGrain)
-        ::operator delete (block, bytes, std::align_val_t{alignment});
+        ::operator delete (block, std::align_val_t{alignment});
     else
         Free(block, bytes);
 }
