@@ -4,6 +4,7 @@
 #include "formula/Calculator.h"
 #include "formula/FormulaError.h"
 #include "formula/Manager.h"
+#include "formula/OutcomeText.h"
 #include "platform/Locale.h"
 #include "sheet/Sheet.h"
 
@@ -15,27 +16,7 @@ namespace qv::test {
 // "double 14", "string AB", "currency 3.0000", "empty": the kind and the text of a value.
 inline std::string DescribeValue(const Variant& v)
 {
-    const Locale& locale = XLManager().GetLocale();
-    switch (v.Kind()) {
-    case VarKind::Unassigned:
-    case VarKind::Null:
-        return VarKindName(v.Kind());
-    case VarKind::Currency:
-        return std::string("currency ") + CurrToStrFixed(v.AsCurrency(), locale);
-    default:
-        return std::string(VarKindName(v.Kind())) + " " + v.ToString(locale);
-    }
-}
-
-// The value line, or `error <class> "<message>"` with the position for formula errors.
-inline std::string DescribeError(const char* cls, const std::string& message)
-{
-    return std::string("error ") + cls + " \"" + message + "\"";
-}
-
-inline std::string DescribeError(const char* cls, const EXLFormula& e)
-{
-    return DescribeError(cls, e.Message()) + " " + std::to_string(e.Position());
+    return qv::DescribeValue(v, XLManager().GetLocale());
 }
 
 // Evaluates text as a sheet's CalcExpression would (a fresh Empty result), and describes what came of it.
@@ -47,22 +28,8 @@ inline std::string Outcome(std::string_view text, TXLSheet* sheet = nullptr, boo
         Variant result;
         calculator.Calculate(text, result);
         return DescribeValue(result);
-    } catch (const EXLCircular& e) {
-        return DescribeError("EXLCircular", e);
-    } catch (const EXLUnknown& e) {
-        return DescribeError("EXLUnknown", e);
-    } catch (const EXLSyntax& e) {
-        return DescribeError("EXLSyntax", e);
-    } catch (const EConvertError& e) {
-        return DescribeError("EConvertError", e.Message());
-    } catch (const EZeroDivide& e) {
-        return DescribeError("EZeroDivide", e.Message());
-    } catch (const EInvalidOp& e) {
-        return DescribeError("EInvalidOp", e.Message());
-    } catch (const EDivByZero& e) {
-        return DescribeError("EDivByZero", e.Message());
-    } catch (const EVariantError& e) {
-        return DescribeError("EVariantError", e.Message());
+    } catch (const EPlatformError&) {
+        return DescribeCurrentError();
     }
 }
 

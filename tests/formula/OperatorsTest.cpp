@@ -26,14 +26,8 @@ template <class Fn> std::string Try(Fn fn)
 {
     try {
         return test::DescribeValue(fn());
-    } catch (const EConvertError& e) {
-        return test::DescribeError("EConvertError", e.Message());
-    } catch (const EZeroDivide& e) {
-        return test::DescribeError("EZeroDivide", e.Message());
-    } catch (const EInvalidOp& e) {
-        return test::DescribeError("EInvalidOp", e.Message());
-    } catch (const EDivByZero& e) {
-        return test::DescribeError("EDivByZero", e.Message());
+    } catch (const EPlatformError&) {
+        return DescribeCurrentError();
     }
 }
 

@@ -1,6 +1,7 @@
 // xlcalc: evaluates formula expressions against a sheet's cells and prints each value's kind and text.
 #include "formula/FormulaError.h"
 #include "formula/Manager.h"
+#include "formula/OutcomeText.h"
 #include "platform/Locale.h"
 #include "sheet/Sheet.h"
 
@@ -33,29 +34,6 @@ bool LoadSheet(TXLSheet& sheet, const std::string& path)
     }
 }
 
-std::string DescribeValue(const Variant& value, const Locale& locale)
-{
-    switch (value.Kind()) {
-    case VarKind::Unassigned:
-    case VarKind::Null:
-        return VarKindName(value.Kind());
-    case VarKind::Currency:
-        return std::string("currency ") + CurrToStrFixed(value.AsCurrency(), locale);
-    default:
-        return std::string(VarKindName(value.Kind())) + " " + value.ToString(locale);
-    }
-}
-
-std::string DescribeError(std::string_view cls, const std::string& message)
-{
-    return "error " + std::string(cls) + " \"" + message + "\"";
-}
-
-std::string DescribeError(std::string_view cls, const EXLFormula& e)
-{
-    return DescribeError(cls, e.Message()) + " " + std::to_string(e.Position());
-}
-
 // One output line; ok becomes false when the expression did not evaluate.
 std::string Evaluate(TXLSheet& sheet, std::string_view expression, bool& ok)
 {
@@ -64,30 +42,8 @@ std::string Evaluate(TXLSheet& sheet, std::string_view expression, bool& ok)
         const Variant value = sheet.CalcExpression(expression, nullptr);
         ok = true;
         return DescribeValue(value, XLManager().GetLocale());
-    } catch (const EXLCircular& e) {
-        return DescribeError("EXLCircular", e);
-    } catch (const EXLUnknown& e) {
-        return DescribeError("EXLUnknown", e);
-    } catch (const EXLSyntax& e) {
-        return DescribeError("EXLSyntax", e);
-    } catch (const EXLFormula& e) {
-        return DescribeError("EXLFormula", e);
-    } catch (const EXLGridError& e) {
-        return DescribeError("EXLGridError", e.Message());
-    } catch (const EConvertError& e) {
-        return DescribeError("EConvertError", e.Message());
-    } catch (const EZeroDivide& e) {
-        return DescribeError("EZeroDivide", e.Message());
-    } catch (const EInvalidOp& e) {
-        return DescribeError("EInvalidOp", e.Message());
-    } catch (const EDivByZero& e) {
-        return DescribeError("EDivByZero", e.Message());
-    } catch (const EVariantError& e) {
-        return DescribeError("EVariantError", e.Message());
-    } catch (const EPlatformError& e) {
-        return DescribeError("EPlatformError", e.Message());
-    } catch (const std::exception& e) {
-        return DescribeError("Exception", e.what());
+    } catch (const std::exception&) {
+        return DescribeCurrentError();
     }
 }
 
