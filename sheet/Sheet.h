@@ -87,6 +87,17 @@ public:
     void BeginUpdate();
     void EndUpdate();
     bool IsUpdating() const { return m_updateCount > 0; }
+    // BeginUpdate now, EndUpdate when the scope ends, also by an exception.
+    class UpdateScope {
+    public:
+        explicit UpdateScope(TXLSheet& sheet) : m_sheet(sheet) { m_sheet.BeginUpdate(); }
+        ~UpdateScope() { m_sheet.EndUpdate(); }
+        UpdateScope(const UpdateScope&) = delete;
+        UpdateScope& operator=(const UpdateScope&) = delete;
+
+    private:
+        TXLSheet& m_sheet;
+    };
     // Users are told of changes in registration order; a user is registered once.
     void AddUser(IXLSheetUser* user);
     void RemoveUser(IXLSheetUser* user);

@@ -86,7 +86,8 @@ std::string StringOf(const ComponentValue& v, const std::string& name, size_t at
 
 void TXLSheet::SaveToStream(ByteWriter& writer)
 {
-    BeginUpdate();
+    // A writer passing bytes on to a file may fail half-way.
+    const UpdateScope update(*this);
     ComponentWriter out(writer);
     out.BeginObject("TXLSheet", Name);
     if (Tag != 0)
@@ -119,7 +120,6 @@ void TXLSheet::SaveToStream(ByteWriter& writer)
     WriteData(writer);
     out.EndBinary(data);
     out.EndObject();
-    EndUpdate();
 }
 
 void TXLSheet::ReadProperty(const std::string& name, const ComponentValue& v, size_t at)
@@ -168,11 +168,7 @@ void TXLSheet::ReadProperty(const std::string& name, const ComponentValue& v, si
 
 void TXLSheet::LoadFromStream(ByteReader& reader)
 {
-    BeginUpdate();
-    struct Finish {
-        TXLSheet& sheet;
-        ~Finish() { sheet.EndUpdate(); }
-    } finish{*this};
+    const UpdateScope update(*this);
     try {
         ComponentReader in(reader);
         std::string className;

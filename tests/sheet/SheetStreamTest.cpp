@@ -401,6 +401,23 @@ TEST_F(SheetFileTest, SavingNeverDestroysAGoodFile)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), before);
 }
 
+TEST_F(SheetFileTest, AWriteFailingHalfWayLeavesTheSheetUsable)
+{
+    struct FullDisk : ByteSink {
+        void Append(std::string_view) override { throw EFileError("Cannot create file \"x.dat\". No space left"); }
+        void Overwrite(size_t, std::string_view) override {}
+    } sink;
+    TXLSheet sheet;
+    sheet.SetColCount(4);
+    sheet.SetRowCount(2000);
+    for (int row = 0; row < 2000; ++row)
+        sheet.GetCell(1, row).SetAsString("statement line");
+    ByteWriter writer(sink, 4096);
+    EXPECT_THROW(sheet.SaveToStream(writer), EFileError);
+    EXPECT_FALSE(sheet.IsUpdating());
+    EXPECT_TRUE(sheet.Modified());
+}
+
 TEST_F(SheetFileTest, ForeignFilesAreRefused)
 {
     EXPECT_THROW(TXLSheet().LoadFromFile(Path("none.dat")), EFileError);
