@@ -18,7 +18,7 @@ namespace {
 
 // Writeback is started every few megabytes, so that the disk works while the rest is produced and the final
 // flush waits only for the tail.
-constexpr size_t kWritebackStep = size_t{8} << 20;
+constexpr size_t kWritebackStep = size_t{2} << 20;
 
 std::string DirectoryOf(const std::string& path)
 {
