@@ -2,6 +2,7 @@
 #include "app/core/TemplateDefinition.h"
 #include "platform/AtomicFile.h"
 #include "platform/ByteStream.h"
+#include "platform/CommandMain.h"
 #include "platform/Errors.h"
 
 #include <cstdio>
@@ -69,10 +70,5 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    try {
-        return Run(argc, argv);
-    } catch (const qv::EPlatformError& e) {
-        std::cerr << "qv_template_gen: " << e.Message() << '\n';
-        return 1;
-    }
+    return qv::RunCommand("qv_template_gen", 1, Run, argc, argv);
 }

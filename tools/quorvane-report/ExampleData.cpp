@@ -3,6 +3,7 @@
 #include "app/core/FinancialDocument.h"
 #include "formula/Manager.h"
 #include "platform/AsciiText.h"
+#include "platform/CommandMain.h"
 #include "platform/Currency.h"
 #include "platform/Errors.h"
 
@@ -140,10 +141,5 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    try {
-        return Run(argc, argv);
-    } catch (const qv::EPlatformError& e) {
-        std::cerr << "quorvane-example-data: " << e.Message() << '\n';
-        return 2;
-    }
+    return qv::RunCommand("quorvane-example-data", 2, Run, argc, argv);
 }

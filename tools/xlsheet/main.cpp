@@ -1,6 +1,6 @@
 // xlsheet: prints a whole-sheet file as JSON or as text, or loads and saves it again.
 #include "SheetJson.h"
-#include "platform/Errors.h"
+#include "platform/CommandMain.h"
 #include "sheet/Sheet.h"
 
 #include <iostream>
@@ -50,10 +50,5 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    try {
-        return Run(argc, argv);
-    } catch (const qv::EPlatformError& e) {
-        std::cerr << "xlsheet: " << e.Message() << '\n';
-        return 2;
-    }
+    return qv::RunCommand("xlsheet", 2, Run, argc, argv);
 }
