@@ -106,7 +106,8 @@ void TXLPersistent::SetSide(TXLSide side, TXLLine line)
 
 int TXLPersistent::ValidEditor(int editor) const
 {
-    return editor < 0 || editor >= XLManager().EditorCount(GetCellClass()) ? 0 : editor;
+    // 0 is every class's first editor or no editor at all: most cells need no lookup.
+    return editor <= 0 || editor >= XLManager().EditorCount(GetCellClass()) ? 0 : editor;
 }
 
 void TXLPersistent::SetEditor(int editor)

@@ -56,8 +56,13 @@ void TSList::ReadBlock(ByteReader& reader, Directory& directory)
         reader.Charge(static_cast<size_t>(number + 1 - directory.Length()) * sizeof(Block*), "a sparse list directory");
         directory.Grow(number + 1);
     }
-    for (int32_t& item : directory.Ensure(number))
-        item = reader.ReadInt32("sparse list items");
+    // One bounds check for the block's 16 items.
+    const std::string_view bytes = reader.ReadBytes(kSListBlockItems * 4, "sparse list items");
+    Block& block = directory.Ensure(number);
+    for (int i = 0; i < kSListBlockItems; ++i) {
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + 4 * i);
+        block[i] = static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
+    }
 }
 
 } // namespace qv

@@ -164,9 +164,17 @@ void TXLSection::ReadUnions(ByteReader& reader)
 void TXLSection::ReadRows(ByteReader& reader)
 {
     TXLManager& manager = XLManager();
+    // Cells come in runs of one class: the last class number is remembered.
+    int32_t lastID = 0;
+    const TXLCellClass* lastClass = nullptr;
     for (int32_t row; (row = ReadIndex(reader, "row index", true)) != kEndOfList;) {
         for (int32_t col; (col = ReadIndex(reader, "column index", true)) != kEndOfList;) {
-            const TXLCellClass* cls = manager.CellClassByID(reader.ReadInt32("cell class number"));
+            const int32_t id = reader.ReadInt32("cell class number");
+            if (id != lastID) {
+                lastID = id;
+                lastClass = manager.CellClassByID(id);
+            }
+            const TXLCellClass* cls = lastClass;
             if (!cls) {
                 SkipRecord(reader); // a class this program does not know
                 continue;
