@@ -103,7 +103,9 @@ ByteReader ByteReader::SubReader(size_t count, const char* what)
 {
     const size_t start = Offset();
     const std::string_view bytes = ReadBytes(count, what);
-    return ByteReader(bytes, start, &Budget());
+    ByteReader sub(bytes, start, &Budget());
+    sub.m_progress = m_progress;
+    return sub;
 }
 
 void ByteReader::Charge(size_t bytes, const char* what)

@@ -113,6 +113,13 @@ private:
     size_t m_flushed = 0;
 };
 
+// Told how far reading has come, by readers that report it: a mapped file gives back the pages behind.
+class ReadProgress {
+public:
+    virtual ~ReadProgress() = default;
+    virtual void PassedTo(const char* position) = 0;
+};
+
 // Every read checks the bytes that remain and raises EReadError naming `what` when they do not suffice.
 class ByteReader {
 public:
@@ -146,6 +153,16 @@ public:
     void Charge(size_t bytes, const char* what);
     [[noreturn]] void Fail(const std::string& what) const { throw EReadError(what, Offset()); }
 
+    // Where ReportProgress tells the position; sub-readers report to the same place.
+    void SetProgress(ReadProgress* progress) { m_progress = progress; }
+    ReadProgress* Progress() const { return m_progress; }
+    // For a long read, now and then: the bytes before the position will not be needed again.
+    void ReportProgress() const
+    {
+        if (m_progress)
+            m_progress->PassedTo(m_data.data() + m_offset);
+    }
+
 private:
     uint64_t ReadLittleEndian(int bytes, const char* what)
     {
@@ -171,6 +188,7 @@ private:
     size_t m_offset = 0;
     size_t m_budget = 0;
     size_t* m_sharedBudget = nullptr; // a sub-reader's parent budget
+    ReadProgress* m_progress = nullptr;
 };
 
 } // namespace qv

@@ -17,6 +17,8 @@
 
 namespace qv {
 
+class ReadProgress;
+
 // Whether a formula evaluation applies its operators or only parses and resolves names.
 enum TXLCalcMode { cmEvaluate, cmCheckOnly };
 
@@ -199,8 +201,8 @@ private:
     void SetCount(TXLAxis axis, int part, int count);
     void ReadLists(ByteReader& reader);
     void ReadSections(ByteReader& reader);
-    void ReadProperty(const std::string& name, const struct ComponentValue& value, size_t at);
-    void ReadXLData(std::string_view bytes, size_t at);
+    void ReadProperty(const std::string& name, const struct ComponentValue& value, size_t at, ReadProgress* progress);
+    void ReadXLData(std::string_view bytes, size_t at, ReadProgress* progress);
     bool SectionPresent(TXLSector sector) const;
     TXLSizeList& StreamList(int bit);
     void SetDefaultSize(TXLAxis axis, int size);

@@ -122,7 +122,7 @@ void TXLSheet::SaveToStream(ByteWriter& writer)
     out.EndObject();
 }
 
-void TXLSheet::ReadProperty(const std::string& name, const ComponentValue& v, size_t at)
+void TXLSheet::ReadProperty(const std::string& name, const ComponentValue& v, size_t at, ReadProgress* progress)
 {
     for (TXLSide side : {sLeft, sTop, sRight, sBottom})
         if (name == kMarginNames[side])
@@ -161,7 +161,7 @@ void TXLSheet::ReadProperty(const std::string& name, const ComponentValue& v, si
     else if (name == "Background.Data" && v.Type == ValueType::Binary)
         SetBackground(DecodeGraphicData(v.Text, at));
     else if (name == "XLData" && v.Type == ValueType::Binary)
-        ReadXLData(v.Text, at);
+        ReadXLData(v.Text, at, progress);
     else
         Damaged("unknown property " + name + " or value of the wrong type", at);
 }
@@ -175,7 +175,7 @@ void TXLSheet::LoadFromStream(ByteReader& reader)
         Name = in.BeginObject(className);
         for (std::string name; in.NextProperty(name);) {
             const size_t at = in.Offset();
-            ReadProperty(name, in.ReadValue(), at);
+            ReadProperty(name, in.ReadValue(), at, reader.Progress());
         }
         in.EndObject();
     } catch (const EReadError& e) {
@@ -184,9 +184,10 @@ void TXLSheet::LoadFromStream(ByteReader& reader)
     AfterLoad();
 }
 
-void TXLSheet::ReadXLData(std::string_view bytes, size_t at)
+void TXLSheet::ReadXLData(std::string_view bytes, size_t at, ReadProgress* progress)
 {
     ByteReader data(bytes);
+    data.SetProgress(progress);
     try {
         ReadData(data);
     } catch (const EXLStreamError& e) {
@@ -207,8 +208,9 @@ void TXLSheet::SaveToFile(const std::string& path)
 
 void TXLSheet::LoadFromFile(const std::string& path)
 {
-    const MappedFile file(path);
+    MappedFile file(path);
     ByteReader reader(file.Bytes());
+    reader.SetProgress(&file);
     LoadFromStream(reader);
 }
 

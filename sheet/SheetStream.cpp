@@ -168,6 +168,7 @@ void TXLSection::ReadRows(ByteReader& reader)
     int32_t lastID = 0;
     const TXLCellClass* lastClass = nullptr;
     for (int32_t row; (row = ReadIndex(reader, "row index", true)) != kEndOfList;) {
+        reader.ReportProgress();
         for (int32_t col; (col = ReadIndex(reader, "column index", true)) != kEndOfList;) {
             const int32_t id = reader.ReadInt32("cell class number");
             if (id != lastID) {

@@ -1,6 +1,6 @@
 // Mapped files: the bytes as stored, and failures named with the file.
-#include "platform/Errors.h"
 #include "platform/MappedFile.h"
+#include "platform/Errors.h"
 
 #include <filesystem>
 #include <fstream>
@@ -31,6 +31,19 @@ TEST_F(MappedFileTest, HoldsTheFilesBytesIncludingNoneAtAll)
     std::ofstream(m_dir / "empty.dat", std::ios::binary);
     EXPECT_EQ(MappedFile((m_dir / "sy.dat").string()).Bytes(), bytes);
     EXPECT_TRUE(MappedFile((m_dir / "empty.dat").string()).Bytes().empty());
+}
+
+TEST_F(MappedFileTest, BytesGivenBackAreStillThereWhenTouchedAgain)
+{
+    std::string bytes(20 << 20, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 / 4096);
+    std::ofstream(m_dir / "large.dat", std::ios::binary) << bytes;
+    MappedFile file((m_dir / "large.dat").string());
+    file.PassedTo(file.Bytes().data() + (19 << 20));
+    file.PassedTo(file.Bytes().data() + file.Bytes().size());
+    file.PassedTo(nullptr); // not inside the file: ignored
+    EXPECT_TRUE(file.Bytes() == bytes);
 }
 
 TEST_F(MappedFileTest, WhatCannotBeMappedIsReportedWithItsName)
