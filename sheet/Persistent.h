@@ -71,8 +71,6 @@ public:
     void SetSide(TXLSide side, TXLLine line);
 
     int Editor() const { return m_editor; }
-    // The editor index as SetEditor stores it.
-    int ValidEditor(int editor) const;
     // An index outside the editors registered for the cell class is stored as 0.
     void SetEditor(int editor);
     const std::string& Format() const { return *m_format; }
@@ -135,6 +133,8 @@ private:
     void AssignLayout(TXLPersistent& source, int members);
     void AssignFont(TXLPersistent& source, int members);
     void AssignBorder(TXLPersistent& source);
+    // The editor index as SetEditor stores it.
+    int ValidEditor(int editor) const;
 
     std::unique_ptr<TXLFont> m_font;
     int32_t m_editor = 0;

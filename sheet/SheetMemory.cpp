@@ -3,7 +3,6 @@
 
 #include "platform/PageChunks.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <new>
 
@@ -26,15 +25,6 @@
 
 namespace qv {
 
-namespace {
-
-size_t Rounded(size_t size, size_t grain)
-{
-    return (size + grain - 1) / grain * grain;
-}
-
-} // namespace
-
 SheetMemory::~SheetMemory()
 {
     while (m_newest) {
@@ -54,7 +44,7 @@ void* SheetMemory::Allocate(size_t size)
 {
     if (size > kMaxBlock)
         return ::operator new(size);
-    size = Rounded(std::max<size_t>(size, 1), kGrain);
+    size = BlockSize(size);
     void* block = m_free[size / kGrain];
     if (block) {
         QV_UNPOISON(block, size);
@@ -95,7 +85,7 @@ void SheetMemory::Free(void* block, size_t size)
         return;
     }
     SheetMemory& memory = MemoryOf(block);
-    size = Rounded(std::max<size_t>(size, 1), kGrain);
+    size = BlockSize(size);
     auto* free = static_cast<FreeBlock*>(block);
     free->next = memory.m_free[size / kGrain];
     memory.m_free[size / kGrain] = free;

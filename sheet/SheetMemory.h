@@ -1,6 +1,7 @@
 // The memory of one sheet's cells, rows and sparse-list blocks: large aligned chunks carved into blocks by size.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <memory_resource>
@@ -29,9 +30,9 @@ public:
 
     static constexpr size_t kChunkSize = size_t{2} << 20;
     static constexpr size_t kMaxBlock = 1024;
-    static constexpr size_t kGrain = 16;
 
 private:
+    static constexpr size_t kGrain = 16;
     struct Chunk {
         SheetMemory* memory;
         Chunk* older;
@@ -46,6 +47,8 @@ private:
     bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
 
     static SheetMemory& MemoryOf(void* block);
+    // The size a block of the asked size takes, a whole number of grains.
+    static size_t BlockSize(size_t size) { return (std::max<size_t>(size, 1) + kGrain - 1) / kGrain * kGrain; }
     void* Carve(size_t size);
     void AddChunk();
     // Every chunk but the first is unmapped and the first is carved again from its start.
