@@ -3,7 +3,7 @@
 
 #include "cells/PlaceBox.h"
 #include "cells/WriteNotify.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 
 #include <iterator>

@@ -1,7 +1,7 @@
 // Tokenising typed date and time text and filling the parts in the locale's order.
 #include "cells/DateTextParse.h"
 
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/AsciiText.h"
 #include "platform/DateParse.h"
 

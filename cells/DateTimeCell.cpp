@@ -3,7 +3,7 @@
 
 #include "cells/NumberText.h"
 #include "cells/WriteNotify.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/DateParse.h"
 

@@ -2,7 +2,7 @@
 #include "cells/DoubleCell.h"
 
 #include "cells/WriteNotify.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 
 namespace qv {

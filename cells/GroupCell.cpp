@@ -2,7 +2,7 @@
 #include "cells/GroupCell.h"
 
 #include "cells/WriteNotify.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "sheet/Section.h"
 #include "sheet/Sheet.h"

@@ -2,7 +2,7 @@
 #include "cells/IntegerCell.h"
 
 #include "cells/WriteNotify.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 
 namespace qv {

@@ -2,7 +2,7 @@
 #include "cells/NumberCell.h"
 
 #include "cells/NumberText.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 // Number and date-time display for cells and the date editor.
 #include "cells/NumberText.h"
 
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/FloatFormat.h"
 

@@ -1,34 +1,32 @@
 // The engine's cell value classes in their fixed registry order, with their format presets and editors.
+#include "cells/StandardCells.h"
+
 #include "cells/BooleanCell.h"
 #include "cells/CurrencyCell.h"
 #include "cells/DateTimeCell.h"
 #include "cells/DoubleCell.h"
-#include "cells/FormulaCell.h"
 #include "cells/GroupCell.h"
 #include "cells/IntegerCell.h"
 #include "cells/PictureCell.h"
 #include "cells/StringCell.h"
 #include "cells/StringsCell.h"
 #include "cells/UrlCell.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 
 namespace qv {
 
-namespace {
-
-// Editor classes are known here by name; the editors module gives them their controls.
-const TXLEditorClass kPickEdit{"TXLPickEdit"};
-const TXLEditorClass kMemo{"TXLMemo"};
-const TXLEditorClass kMaskEdit{"TXLMaskEdit"};
-const TXLEditorClass kComboBox{"TXLComboBox"};
-const TXLEditorClass kNumEdit{"TXLNumEdit"};
-const TXLEditorClass kDateTimeEdit{"TXLDateTimeEdit"};
-
-} // namespace
+namespace StandardEditors {
+const TXLEditorClass PickEdit{"TXLPickEdit"};
+const TXLEditorClass Memo{"TXLMemo"};
+const TXLEditorClass MaskEdit{"TXLMaskEdit"};
+const TXLEditorClass ComboBox{"TXLComboBox"};
+const TXLEditorClass NumEdit{"TXLNumEdit"};
+const TXLEditorClass DateTimeEdit{"TXLDateTimeEdit"};
+} // namespace StandardEditors
 
 void RegisterStandardCellClasses(TXLManager& manager)
 {
-    // The order gives the registry indexes 0..10.
+    // The order gives the registry indexes 0..9.
     manager.RegisterCellClass(TXLCString::Class(), {""});
     manager.RegisterCellClass(TXLCStrings::Class());
     manager.RegisterCellClass(TXLCInteger::Class(), {"0", "0|s"});
@@ -42,14 +40,11 @@ void RegisterStandardCellClasses(TXLManager& manager)
     manager.RegisterCellClass(TXLCPicture::Class());
     manager.RegisterCellClass(TXLCUrl::Class(), {""});
     manager.RegisterCellClass(TXLCGroup::Class(), {"0"});
-    manager.RegisterCellClass(TXLCFormula::Class(), {"0", "0|c", "0.00", "0.00|c", "#,##0", "#,##0|c", "#,##0.00",
-                                                     "#,##0.00|c", "0.##%", "0.##%|c", "0.00%", "0.00%|c"});
-
-    manager.RegisterEditors({&TXLCString::Class()}, {&kPickEdit, &kMemo, &kMaskEdit});
-    manager.RegisterEditors({&TXLCStrings::Class()}, {&kMemo, &kPickEdit, &kComboBox});
-    manager.RegisterEditors(
-        {&TXLCInteger::Class(), &TXLCDouble::Class(), &TXLCCurrency::Class(), &TXLCFormula::Class()}, {&kNumEdit});
-    manager.RegisterEditors({&TXLCDateTime::Class()}, {&kDateTimeEdit});
+    using namespace StandardEditors;
+    manager.RegisterEditors({&TXLCString::Class()}, {&PickEdit, &Memo, &MaskEdit});
+    manager.RegisterEditors({&TXLCStrings::Class()}, {&Memo, &PickEdit, &ComboBox});
+    manager.RegisterEditors({&TXLCInteger::Class(), &TXLCDouble::Class(), &TXLCCurrency::Class()}, {&NumEdit});
+    manager.RegisterEditors({&TXLCDateTime::Class()}, {&DateTimeEdit});
 }
 
 } // namespace qv

@@ -2,7 +2,7 @@
 #include "cells/StringCell.h"
 
 #include "cells/WriteNotify.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/MaskFormat.h"
 #include "platform/TextCodec.h"

@@ -1,7 +1,7 @@
 // Link cells.
 #include "cells/UrlCell.h"
 
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 
 namespace qv {
 

@@ -2,7 +2,7 @@
 #include "formula/Calculator.h"
 
 #include "formula/FormulaError.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "formula/Operators.h"
 #include "platform/AsciiText.h"
 #include "platform/Locale.h"

@@ -1,5 +1,7 @@
 // The conversion functions every formula can call: STRING, INTEGER, BOOLEAN, CURRENCY, DATETIME, DOUBLE.
-#include "formula/Manager.h"
+#include "formula/ConversionFunctions.h"
+
+#include "sheet/Manager.h"
 
 namespace qv {
 

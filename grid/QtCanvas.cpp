@@ -1,7 +1,7 @@
 // The Qt canvas: primitives on a QPainter, text runs in the mapped fonts, pictures through Qt's image readers.
 #include "grid/QtCanvas.h"
 
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "grid/FontMap.h"
 
 #include <QGlyphRun>

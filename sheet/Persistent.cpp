@@ -1,7 +1,7 @@
 // Property groups: setters, inheritance from providers and group copying.
 #include "sheet/Persistent.h"
 
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/AsciiText.h"
 #include "sheet/Style.h"
 

@@ -1,5 +1,5 @@
 // The property record that starts every style and cell record of the sheet stream.
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/TextCodec.h"
 #include "sheet/Persistent.h"

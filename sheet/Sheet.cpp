@@ -1,10 +1,9 @@
 // The sheet: coordinates and sectors, counts and sizes, update brackets and the reports to its users.
 #include "sheet/Sheet.h"
 
-#include "formula/Calculator.h"
-#include "formula/CellName.h"
-#include "formula/FormulaError.h"
-#include "formula/Manager.h"
+#include "sheet/CellName.h"
+#include "sheet/CalcSeam.h"
+#include "sheet/Manager.h"
 #include "sheet/GridError.h"
 
 #include <algorithm>
@@ -555,26 +554,10 @@ void TXLSheet::DoVariable(const std::string& variable, Variant& result)
 
 Variant TXLSheet::CalcExpression(std::string_view text, const TXLCell* cell, TXLCalcMode mode)
 {
-    if (cell) {
-        if (std::find(m_evaluationStack.begin(), m_evaluationStack.end(), cell) != m_evaluationStack.end())
-            throw EXLCircular();
-        m_evaluationStack.push_back(cell);
-    }
-    // Removes the entry pushed here, by its index: nested evaluations have removed theirs by then.
-    struct StackEntry {
-        std::vector<const TXLCell*>* stack;
-        size_t index;
-        ~StackEntry()
-        {
-            if (stack)
-                stack->erase(stack->begin() + static_cast<std::ptrdiff_t>(index));
-        }
-    } const entry{cell ? &m_evaluationStack : nullptr, cell ? m_evaluationStack.size() - 1 : 0};
-    TXLCalculator calculator(this);
-    calculator.CheckOnly = mode == cmCheckOnly;
-    Variant result;
-    calculator.Calculate(text, result);
-    return result;
+    const TXLExpressionCalculator calculate = ExpressionCalculator();
+    if (!calculate)
+        throw EXLGridError("The formula engine is not started");
+    return calculate(*this, text, cell, mode);
 }
 
 } // namespace qv

@@ -20,7 +20,7 @@ namespace qv {
 class ReadProgress;
 
 // Whether a formula evaluation applies its operators or only parses and resolves names.
-enum TXLCalcMode { cmEvaluate, cmCheckOnly };
+enum TXLCalcMode : int { cmEvaluate, cmCheckOnly };
 
 class TXLSheet {
 public:
@@ -183,8 +183,10 @@ public:
     virtual void DoVariable(const std::string& variable, Variant& result);
     // Evaluates formula text against the sheet. cell is the formula cell being computed, or null; while it is
     // computed it is on the evaluation stack, and asking for it again raises EXLCircular. Every error of the
-    // evaluation passes to the caller.
+    // evaluation passes to the caller; EXLGridError "The formula engine is not started" before InitEngine.
     Variant CalcExpression(std::string_view text, const TXLCell* cell, TXLCalcMode mode = cmEvaluate);
+    // The formula cells whose evaluation is running on this sheet, innermost last; kept by the formula engine.
+    std::vector<const TXLCell*>& EvaluationStack() { return m_evaluationStack; }
 
     // Reports from the model to the users.
     void InvalidateCells(TXLSector sector, const Rect& rect, int flag);

@@ -1,5 +1,5 @@
 // Whole-sheet files: the sheet's published properties and its XLData in a component stream.
-#include "cells/Picture.h"
+#include "platform/GraphicStream.h"
 #include "platform/AtomicFile.h"
 #include "platform/ComponentStream.h"
 #include "platform/Errors.h"

@@ -1,5 +1,5 @@
 // The sheet stream: base style records, size lists and section blocks, written and read byte for byte.
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "sheet/GridError.h"
 #include "sheet/Sheet.h"
@@ -164,6 +164,9 @@ void TXLSection::ReadUnions(ByteReader& reader)
 void TXLSection::ReadRows(ByteReader& reader)
 {
     TXLManager& manager = XLManager();
+    // Without the registry every cell would be skipped as unknown and the sheet silently emptied.
+    if (manager.CellClassCount() == 0)
+        throw EXLGridError("No cell classes are registered: the engine is not started");
     // Cells come in runs of one class: the last class number is remembered.
     int32_t lastID = 0;
     const TXLCellClass* lastClass = nullptr;

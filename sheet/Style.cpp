@@ -1,7 +1,7 @@
 // Base styles, named styles and stylers: holding formatting and pushing its changes to the cells.
 #include "sheet/Style.h"
 
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/TextCodec.h"
 #include "sheet/GridError.h"

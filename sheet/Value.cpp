@@ -1,7 +1,7 @@
 // Default value behaviour: conversions through the variant and text drawing by layout.
 #include "sheet/Value.h"
 
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 
 namespace qv {
 

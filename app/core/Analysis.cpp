@@ -1,7 +1,7 @@
 // The ratio and DuPont computations: amounts read cell by cell, protected quotients, results per period.
 #include "app/core/Analysis.h"
 
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/Errors.h"
 
 #include <algorithm>

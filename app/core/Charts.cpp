@@ -2,7 +2,7 @@
 #include "app/core/Charts.h"
 
 #include "app/core/Analysis.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 
 #include <algorithm>
 

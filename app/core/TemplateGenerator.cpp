@@ -1,4 +1,5 @@
 // qv_template_gen: compiles the sheet definitions into a C++ source that embeds their sheet streams.
+#include "formula/Engine.h"
 #include "app/core/TemplateDefinition.h"
 #include "platform/AtomicFile.h"
 #include "platform/ByteStream.h"
@@ -70,5 +71,6 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    qv::InitEngine();
     return qv::RunCommand("qv_template_gen", 1, Run, argc, argv);
 }

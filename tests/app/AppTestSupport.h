@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/core/FinancialDocument.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/Currency.h"
 

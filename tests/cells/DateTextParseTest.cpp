@@ -1,7 +1,7 @@
 // ParseDate and ParseTime in a day-month-year locale.
 #include "cells/DateTextParse.h"
 #include "CellTestSheet.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "cells/StringCell.h"
 #include "cells/StringsCell.h"
 #include "cells/UrlCell.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-// Pictures: natural sizes from crafted image headers, the picture block, placement by mode, picture cells.
+// Pictures: the picture block, placement by mode, picture cells.
 #include "CellTestSheet.h"
+#include "support/ImageBytes.h"
 #include "cells/PictureCell.h"
 #include "cells/PlaceBox.h"
 #include "platform/ByteStream.h"
@@ -10,101 +11,7 @@
 namespace qv {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-void Append(Bytes& b, std::initializer_list<int> values)
-{
-    for (int v : values)
-        b.push_back(static_cast<uint8_t>(v));
-}
-void AppendBe(Bytes& b, uint32_t v, int n)
-{
-    for (int i = n - 1; i >= 0; --i)
-        b.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-void AppendLe(Bytes& b, uint32_t v, int n)
-{
-    for (int i = 0; i < n; ++i)
-        b.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-Bytes Png(uint32_t width, uint32_t height)
-{
-    Bytes b;
-    Append(b, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'});
-    AppendBe(b, width, 4);
-    AppendBe(b, height, 4);
-    Append(b, {8, 6, 0, 0, 0});
-    return b;
-}
-
-// Start of image, a JFIF segment, a table segment, then the frame header of the given marker.
-Bytes Jpeg(int frameMarker, int width, int height)
-{
-    Bytes b;
-    Append(b, {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0});
-    Append(b, {0xFF, 0xC4, 0x00, 0x05, 0x00, 0x00, 0x00});  // a Huffman table: C4 is no frame header
-    Append(b, {0xFF, 0xFF, frameMarker, 0x00, 0x11, 0x08}); // a fill byte before the marker
-    AppendBe(b, static_cast<uint32_t>(height), 2);
-    AppendBe(b, static_cast<uint32_t>(width), 2);
-    Append(b, {3, 1, 0x22, 0, 2, 0x11, 1, 3, 0x11, 1});
-    return b;
-}
-
-Bytes Bmp(int infoSize, int32_t width, int32_t height)
-{
-    Bytes b = {'B', 'M'};
-    AppendLe(b, 0, 4);  // file size, unread
-    AppendLe(b, 0, 4);  // reserved
-    AppendLe(b, 54, 4); // pixel offset
-    AppendLe(b, static_cast<uint32_t>(infoSize), 4);
-    const int sizeBytes = infoSize == 12 ? 2 : 4;
-    AppendLe(b, static_cast<uint32_t>(width), sizeBytes);
-    AppendLe(b, static_cast<uint32_t>(height), sizeBytes);
-    AppendLe(b, 0x00180001, 4); // planes 1, 24 bits
-    return b;
-}
-
-Bytes Ico(int width, int height)
-{
-    Bytes b;
-    Append(b, {0, 0, 1, 0, 1, 0, width, height, 0, 0, 1, 0, 32, 0});
-    AppendLe(b, 40, 4);
-    AppendLe(b, 22, 4);
-    return b;
-}
-
-TEST(ImageNaturalSize, ReadsTheHeadersOfPngJpegBmpAndIco)
-{
-    Bytes truncatedPng = Png(300, 200);
-    truncatedPng.resize(20);
-    Bytes scanFirst = {0xFF, 0xD8, 0xFF, 0xDA, 0x00, 0x02};
-    const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 10, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    struct Case {
-        const char* name;
-        Bytes bytes;
-        Size size;
-    };
-    const Case cases[] = {
-        {"PNG", Png(300, 200), {300, 200}},
-        {"PNG beyond int", Png(0x80000000u, 5), {0, 0}},
-        {"PNG cut short", truncatedPng, {0, 0}},
-        {"baseline JPEG", Jpeg(0xC0, 160, 120), {160, 120}},
-        {"progressive JPEG", Jpeg(0xC2, 7, 9), {7, 9}},
-        {"JPEG with scan data before a frame", scanFirst, {0, 0}},
-        {"JPEG ending inside a segment", Bytes{0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x40, 0, 0}, {0, 0}},
-        {"BMP info header", Bmp(40, 33, 17), {33, 17}},
-        {"BMP top-down", Bmp(40, 33, -17), {33, 17}},
-        {"BMP core header", Bmp(12, 64, 48), {64, 48}},
-        {"BMP without width", Bmp(40, 0, 17), {0, 0}},
-        {"ICO", Ico(48, 32), {48, 32}},
-        {"ICO of 256", Ico(0, 0), {256, 256}},
-        {"GIF", gif, {0, 0}},
-        {"nothing", {}, {0, 0}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ImageNaturalSize(c.bytes), c.size) << c.name;
-}
+using namespace test;
 
 TEST(TXLPicture, TheBlockRoundTripsKnownAndOpaqueGraphics)
 {

@@ -1,7 +1,7 @@
 // Link cells hand their address to the shell-open hook on a double click.
 #include "cells/UrlCell.h"
 #include "CellTestSheet.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 
 #include <gtest/gtest.h>
 

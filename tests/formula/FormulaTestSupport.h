@@ -3,7 +3,7 @@
 
 #include "formula/Calculator.h"
 #include "formula/FormulaError.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "formula/OutcomeText.h"
 #include "platform/Locale.h"
 #include "sheet/Sheet.h"

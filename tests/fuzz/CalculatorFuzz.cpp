@@ -1,4 +1,5 @@
 // libFuzzer target: any bytes as formula text end in a value or an error of the formula or value library.
+#include "formula/Engine.h"
 #include "formula/Calculator.h"
 #include "platform/Errors.h"
 #include "sheet/Sheet.h"
@@ -6,6 +7,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    qv::InitEngine();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

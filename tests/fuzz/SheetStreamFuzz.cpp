@@ -1,4 +1,5 @@
 // Fuzz target: arbitrary bytes as a whole-sheet file and as a sheet stream must end in a sheet or one error.
+#include "formula/Engine.h"
 #include "platform/ByteStream.h"
 #include "sheet/GridError.h"
 #include "sheet/Sheet.h"
@@ -26,6 +27,12 @@ void Load(std::string_view bytes, bool wholeFile)
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    qv::InitEngine();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

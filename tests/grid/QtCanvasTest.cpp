@@ -1,7 +1,7 @@
 // The Qt canvas: the same pixels as the recording canvas, fonts mapped to installed families, Qt measuring.
 #include "GridTestSupport.h"
 
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "grid/FontMap.h"
 #include "grid/QtCanvas.h"
 #include "sheet/Style.h"

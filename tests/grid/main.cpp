@@ -1,4 +1,6 @@
 // The grid tests' entry: one Qt application, on the offscreen platform unless another is chosen, around all tests.
+#include "formula/Engine.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    qv::InitEngine();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,7 @@
 // Cells: inherited formatting, own groups, change reports, editor clamping, format parts, measuring, naming.
 #include "RecordingSheetUser.h"
 #include "cells/StringCell.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/RecordingCanvas.h"
 #include "sheet/Sheet.h"
 

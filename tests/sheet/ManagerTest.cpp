@@ -1,5 +1,5 @@
 // The library manager: class registry, class numbers, editors, formats, page metrics and shutdown.
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "cells/StringCell.h"
 #include "sheet/GridError.h"
 #include "sheet/Sheet.h"

@@ -1,7 +1,7 @@
 // The sheet stream and whole-sheet files: exact bytes, round trips, and damaged input.
 #include "RecordingSheetUser.h"
 #include "cells/StringCell.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/ComponentStream.h"
 #include "sheet/GridError.h"

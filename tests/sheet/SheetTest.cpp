@@ -2,7 +2,7 @@
 #include "sheet/Sheet.h"
 #include "RecordingSheetUser.h"
 #include "cells/StringCell.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "sheet/GridError.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // quorvane-example-data: turns the readable example statements into the files the application reads.
+#include "formula/Engine.h"
 #include "app/core/Analysis.h"
 #include "app/core/FinancialDocument.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/AsciiText.h"
 #include "platform/CommandMain.h"
 #include "platform/Currency.h"
@@ -141,5 +142,6 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    qv::InitEngine();
     return qv::RunCommand("quorvane-example-data", 2, Run, argc, argv);
 }

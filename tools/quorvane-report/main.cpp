@@ -1,7 +1,8 @@
 // quorvane-report: the ratio table and the DuPont table of an enterprise's files, printed as TSV or JSON.
+#include "formula/Engine.h"
 #include "app/core/Analysis.h"
 #include "app/core/FinancialDocument.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/Errors.h"
 #include "platform/FloatFormat.h"
 #include "platform/TextCodec.h"
@@ -260,6 +261,7 @@ int Run(const Options& options)
 
 int main(int argc, char** argv)
 {
+    qv::InitEngine();
     try {
         return Run(ParseOptions(argc, argv));
     } catch (const UsageError& e) {

@@ -1,6 +1,7 @@
 // xlcalc: evaluates formula expressions against a sheet's cells and prints each value's kind and text.
+#include "formula/Engine.h"
 #include "formula/FormulaError.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "formula/OutcomeText.h"
 #include "platform/Locale.h"
 #include "sheet/Sheet.h"
@@ -57,6 +58,7 @@ int Usage(std::string_view problem)
 
 int main(int argc, char** argv)
 {
+    qv::InitEngine();
     std::string sheetFile;
     bool decimalComma = false;
     std::vector<std::string_view> expressions;

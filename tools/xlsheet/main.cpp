@@ -1,5 +1,6 @@
 // xlsheet: prints a whole-sheet file as JSON or as text, or loads and saves it again.
 #include "SheetJson.h"
+#include "formula/Engine.h"
 #include "platform/CommandMain.h"
 #include "sheet/Sheet.h"
 
@@ -50,5 +51,6 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    qv::InitEngine();
     return qv::RunCommand("xlsheet", 2, Run, argc, argv);
 }

@@ -1,4 +1,5 @@
 // xlview: a whole-sheet file in a grid window, or rendered off screen to a PNG file.
+#include "formula/Engine.h"
 #include "grid/Grid.h"
 #include "grid/QtCanvas.h"
 #include "platform/Errors.h"
@@ -144,6 +145,7 @@ int Run(const Options& options, QApplication& app)
 
 int main(int argc, char** argv)
 {
+    qv::InitEngine();
     Options options;
     try {
         options = ParseOptions(argc, argv);

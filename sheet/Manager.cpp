@@ -1,5 +1,5 @@
 // The manager's registries and its lifetime as a process-wide object.
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 
 #include "platform/AsciiText.h"
 #include "platform/RecordingCanvas.h"
@@ -43,8 +43,6 @@ ManagerOwner& Owner()
 
 TXLManager::TXLManager() : m_measureCanvas(std::make_unique<RecordingCanvas>(Size{1, 1}))
 {
-    RegisterStandardCellClasses(*this);
-    RegisterConversionFunctions(*this);
     UpdatePageSize();
 }
 

@@ -1,5 +1,5 @@
 // Cell names: bijective base-26 columns and 1-based rows, both ways.
-#include "formula/CellName.h"
+#include "sheet/CellName.h"
 #include "sheet/GridError.h"
 
 #include <gtest/gtest.h>

@@ -148,16 +148,11 @@ private:
     Rect m_pageRect;
 };
 
-// The one manager, created on first use. EXLGridError "XLManager has been already destroyed!" after shutdown.
+// The one manager, created on first use with empty registries (InitEngine fills them). EXLGridError "XLManager has been already destroyed!" after shutdown.
 TXLManager& XLManager();
 // The manager when it exists, without creating it; nullptr after shutdown (for destructors).
 TXLManager* XLManagerIfAlive();
 // Library shutdown: destroys the manager; later calls of XLManager() fail.
 void DestroyXLManager();
-
-// Registers the engine's cell value classes with their format presets, in their fixed order.
-void RegisterStandardCellClasses(TXLManager& manager);
-// Registers the six conversion functions of formulas; each converts its first argument and ignores the others.
-void RegisterConversionFunctions(TXLManager& manager);
 
 } // namespace qv

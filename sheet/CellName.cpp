@@ -1,5 +1,5 @@
 // Cell names to coordinates and back.
-#include "formula/CellName.h"
+#include "sheet/CellName.h"
 
 #include "sheet/GridError.h"
 

@@ -1,7 +1,7 @@
 // Formula cells: evaluation when assigned, kept numbers, error texts, and the stream.
 #include "cells/DoubleCell.h"
-#include "cells/FormulaCell.h"
-#include "formula/Manager.h"
+#include "formula/FormulaCell.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "sheet/Sheet.h"
 

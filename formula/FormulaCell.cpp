@@ -1,8 +1,8 @@
 // Formula cells: evaluation into the stored number, error codes and their texts.
-#include "cells/FormulaCell.h"
+#include "formula/FormulaCell.h"
 
 #include "formula/FormulaError.h"
-#include "formula/Manager.h"
+#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/TextCodec.h"
 #include "sheet/Section.h"
