@@ -3,7 +3,6 @@
 
 #include "platform/AsciiText.h"
 #include "platform/RecordingCanvas.h"
-#include "platform/TextCodec.h"
 #include "sheet/GridError.h"
 #include "sheet/Sheet.h"
 
@@ -115,24 +114,6 @@ const std::vector<std::string>* TXLManager::CellFormats(const TXLCellClass* cls)
 {
     const ClassEntry* entry = Find(cls);
     return entry ? &entry->formats : nullptr;
-}
-
-const std::string* TXLManager::InternGbkFormat(std::string_view gbk)
-{
-    if (!m_lastGbkInterned || gbk != m_lastGbkFormat) {
-        m_lastGbkInterned = InternFormat(GbkToUtf8(gbk));
-        m_lastGbkFormat = gbk;
-    }
-    return m_lastGbkInterned;
-}
-
-const std::string& TXLManager::GbkFormat(const std::string* format)
-{
-    if (format != m_lastFormatForGbk) {
-        m_lastFormatGbk = Utf8ToGbk(*format);
-        m_lastFormatForGbk = format;
-    }
-    return m_lastFormatGbk;
 }
 
 int TXLManager::FindPresetIndex(const TXLCellClass* cls, const std::string* format)

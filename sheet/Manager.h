@@ -1,4 +1,4 @@
-// The library-wide manager: cell class, editor and format registries, live sheets, locale and page metrics.
+// The library-wide manager: the registries of cell classes, editors, format presets and formula functions.
 #pragma once
 
 #include "platform/Canvas.h"
@@ -6,6 +6,7 @@
 #include "platform/Locale.h"
 #include "platform/Variant.h"
 #include "sheet/CellClass.h"
+#include "sheet/FormatTable.h"
 
 #include <functional>
 #include <map>
@@ -13,7 +14,6 @@
 #include <span>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace qv {
@@ -57,21 +57,8 @@ public:
         return m_lastPresetIndex;
     }
 
-    // The one stored copy of a format text; stable for the manager's life.
-    // The last one asked for is remembered: cells are made and loaded in runs of one format.
-    const std::string* InternFormat(const std::string& format)
-    {
-        if (!m_lastFormat || *m_lastFormat != format)
-            m_lastFormat = &*m_formats.insert(format).first;
-        return m_lastFormat;
-    }
-    // The empty format every new cell starts with.
-    const std::string* EmptyFormat() const { return m_emptyFormat; }
-    // The interned format of a stream's GBK bytes; the bytes last asked for are remembered, so a run of cells
-    // with one format costs one comparison each.
-    const std::string* InternGbkFormat(std::string_view gbk);
-    // The GBK bytes of an interned format, for writing; the last one is remembered.
-    const std::string& GbkFormat(const std::string* format);
+    // The interned format texts of every cell and style.
+    TXLFormatTable& Formats() { return m_formats; }
 
     // The locale every conversion and display of the engine uses.
     const Locale& GetLocale() const { return m_locale; }
@@ -120,13 +107,7 @@ private:
     std::vector<ClassEntry> m_classes;
     std::map<std::string, TXLFunctionProc, std::less<>> m_functions;
     std::vector<TXLSheet*> m_sheets;
-    std::unordered_set<std::string> m_formats;
-    const std::string* m_lastFormat = nullptr;
-    const std::string* m_emptyFormat = &*m_formats.insert(std::string()).first;
-    std::string m_lastGbkFormat;
-    const std::string* m_lastFormatForGbk = nullptr;
-    std::string m_lastFormatGbk;
-    const std::string* m_lastGbkInterned = nullptr;
+    TXLFormatTable m_formats;
     struct PresetKey {
         const TXLCellClass* cls;
         const std::string* format;

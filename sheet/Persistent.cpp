@@ -13,11 +13,11 @@ constexpr TXLSide kAllSides[] = {sLeft, sTop, sRight, sBottom, sBias1, sBias2, s
 
 } // namespace
 
-TXLPersistent::TXLPersistent() : m_format(XLManager().EmptyFormat()) {}
+TXLPersistent::TXLPersistent() : m_format(XLManager().Formats().Empty()) {}
 
 void TXLPersistent::InitFormat(const std::string& format)
 {
-    m_format = XLManager().InternFormat(format);
+    m_format = XLManager().Formats().Intern(format);
 }
 
 void TXLPersistent::SetProps(TXLProps props)
@@ -123,7 +123,7 @@ void TXLPersistent::SetFormat(const std::string& format)
 {
     if (format == *m_format && !HasFlag(kFlagForce))
         return;
-    SetInternedFormat(XLManager().InternFormat(format));
+    SetInternedFormat(XLManager().Formats().Intern(format));
 }
 
 void TXLPersistent::SetInternedFormat(const std::string* format)

@@ -27,7 +27,7 @@ void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass, TXLProp
     const int index = manager.PresetIndex(cls, m_format);
     writer.WriteInt32(index);
     if (index < 0)
-        writer.WriteString(manager.GbkFormat(m_format));
+        writer.WriteString(manager.Formats().Gbk(m_format));
 }
 
 TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass, bool quietly)
@@ -56,12 +56,12 @@ TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass, boo
     TXLManager& manager = XLManager();
     const std::string* format = nullptr;
     if (index < 0) {
-        format = manager.InternGbkFormat(reader.ReadString("format"));
+        format = manager.Formats().InternGbk(reader.ReadString("format"));
     } else {
         const auto* presets = manager.CellFormats(GetCellClass());
         if (!presets || index >= static_cast<int32_t>(presets->size()))
             throw EReadError("format index " + std::to_string(index) + " beyond the class's presets", at);
-        format = manager.InternFormat((*presets)[index]);
+        format = manager.Formats().Intern((*presets)[index]);
     }
     if (quietly) {
         m_editor = ValidEditor(editor);
