@@ -398,6 +398,42 @@ void TXLGrid::BodyOriginChanged(Point origin)
     m_followingLinks = false;
 }
 
+TXLPane& TXLGrid::Pane(TXLSector sector) const
+{
+    return *m_views[sector];
+}
+
+bool TXLGrid::SetScrollBar(TXLAxis axis, const TXLScrollBarState& state)
+{
+    QScrollBar& bar = *m_bars[axis];
+    const QSignalBlocker blocker(bar);
+    bar.setRange(0, state.Maximum);
+    bar.setPageStep(state.Page);
+    bar.setValue(state.Position);
+    if (bar.isVisibleTo(this) == state.Shown)
+        return false;
+    bar.setVisible(state.Shown);
+    return true;
+}
+
+void TXLGrid::CurrentChanged()
+{
+    if (OnCurChanged)
+        OnCurChanged(*this);
+}
+
+void TXLGrid::SelectionChanged()
+{
+    if (OnSelChanged)
+        OnSelChanged(*this);
+}
+
+void TXLGrid::SelectedCellsChanged()
+{
+    if (OnChange)
+        OnChange(*this);
+}
+
 // A partner passing on an origin this grid sent it is an echo: rounding between the scales could otherwise move
 // this grid by a pixel and start another exchange.
 void TXLGrid::FollowLink(Point unscaled, TXLAxes axes)

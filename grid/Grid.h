@@ -21,29 +21,29 @@ class TXLSheet;
 // (indexed by TXLSector), and the body's two scroll bars. It keeps the sheet's column widths and row heights
 // scaled to Scale in four lists (axis × 2 + part; part 0 titles, 1 client) that the panes read. The sheet is
 // referenced, not owned; the grid registers with it as a user and follows its reports.
-class TXLGrid : public QFrame, public IXLSheetUser {
+class TXLGrid : public QFrame, public IXLSheetUser, public IXLPaneOwner {
 public:
     explicit TXLGrid(QWidget* parent = nullptr);
     ~TXLGrid() override;
 
-    TXLSheet* Sheet() const { return m_sheet; }
+    TXLSheet* Sheet() const override { return m_sheet; }
     // Detaches from the old sheet, attaches to the new one, lays out and repaints, clears the selections and fires
     // OnSheetChanged (also for nullptr).
     void SetSheet(TXLSheet* sheet);
 
     // Zoom in percent, at least 25 and at most 500; a change rescales every size and fires OnScaleChanged.
-    int Scale() const { return m_scale; }
+    int Scale() const override { return m_scale; }
     void SetScale(int scale);
     // v × Scale div 100 and v × 100 div Scale, truncating.
     int Scaled(int value) const;
     int Unscaled(int value) const;
 
     TXLOptions Options() const { return m_options; }
-    bool HasOption(TXLOption option) const { return (m_options & OptionBit(option)) != 0; }
+    bool HasOption(TXLOption option) const override { return (m_options & OptionBit(option)) != 0; }
     // Title strips switched on or off realign the panes; line, 3-D title, focus and page-break changes repaint.
     void SetOptions(TXLOptions options);
     TXLScrolls Scrolls() const { return m_scrolls; }
-    bool HasScroll(TXLScroll scroll) const { return (m_scrolls & ScrollBit(scroll)) != 0; }
+    bool HasScroll(TXLScroll scroll) const override { return (m_scrolls & ScrollBit(scroll)) != 0; }
     void SetScrolls(TXLScrolls scrolls);
     TXLDirection EnterDir() const { return m_enterDir; }
     void SetEnterDir(TXLDirection direction) { m_enterDir = direction; }
@@ -60,10 +60,11 @@ public:
     TColor Color() const { return m_color; }
     void SetColor(TColor color);
     // Whether cells with hints show the red marker.
-    bool ShowHint() const { return m_showHint; }
+    bool ShowHint() const override { return m_showHint; }
     void SetShowHint(bool on);
 
     TXLView& View(TXLSector sector) const { return *m_views[sector]; }
+    TXLPane& Pane(TXLSector sector) const override;
     // The scaled list of an axis part (0 titles, 1 client).
     const TXLSizeList& ScaledList(TXLAxis axis, int part) const { return m_scaled[axis * 2 + part]; }
     // The body's bar of an axis (sCols: horizontal).
@@ -76,7 +77,7 @@ public:
     void EndUpdate() override;
     // Places the four panes: the title strips as large as the corner's extent (zero when switched off), the body
     // in the rest less its scroll bars.
-    void AlignPanes();
+    void AlignPanes() override;
 
     std::function<void(TXLGrid&)> OnSheetChanged;
     std::function<void(TXLGrid&)> OnScaleChanged;
@@ -99,7 +100,11 @@ public:
     void UnionsChanged(bool loaded) override;
 
     // The body's origin changed: linked grids follow.
-    void BodyOriginChanged(Point origin);
+    void BodyOriginChanged(Point origin) override;
+    bool SetScrollBar(TXLAxis axis, const TXLScrollBarState& state) override;
+    void CurrentChanged() override;
+    void SelectionChanged() override;
+    void SelectedCellsChanged() override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -96,5 +96,7 @@ enum class TXLHitArea : uint8_t { Content, Anywhere };
 // SetCurrent: whether the selection collapses to the new current cell, and whether the cell is scrolled into view.
 enum class TXLCollapse : uint8_t { Keep, Collapse };
 enum class TXLReveal : uint8_t { None, MakeVisible };
+// What happened to a pane's window.
+enum class TXLClientChange : uint8_t { Resized, Shown };
 
 } // namespace qv

@@ -1,8 +1,9 @@
 // The Qt canvas: primitives on a QPainter, text runs in the mapped fonts, pictures through Qt's image readers.
 #include "grid/QtCanvas.h"
 
-#include "sheet/Manager.h"
 #include "grid/FontMap.h"
+#include "grid/QtGeometry.h"
+#include "sheet/Manager.h"
 
 #include <QGlyphRun>
 #include <QPaintDevice>
@@ -17,22 +18,6 @@
 namespace qv {
 
 namespace {
-
-QRect ToQRect(const Rect& r)
-{
-    return {r.left, r.top, r.Width(), r.Height()};
-}
-
-QRegion ToQRegion(const Region& region)
-{
-    std::vector<QRect> rects;
-    for (const Rect& r : region.Rects())
-        rects.push_back(ToQRect(r));
-    QRegion result;
-    if (!rects.empty())
-        result.setRects(rects.data(), static_cast<int>(rects.size()));
-    return result;
-}
 
 QColor FromRgb(std::uint32_t rgb)
 {

@@ -1,24 +1,23 @@
 // The selection proxy: a pane's section and selected rectangle, and the grid told of changes made through it.
 #include "grid/Selection.h"
 
-#include "grid/Grid.h"
-#include "grid/View.h"
+#include "grid/Pane.h"
 
 namespace qv {
 
 TXLSection* TXLSelection::GetSection() const
 {
-    return m_view.Section();
+    return m_pane.Section();
 }
 
 Rect TXLSelection::GetRect() const
 {
-    return m_view.Selection();
+    return m_pane.Selection();
 }
 
 void TXLSelection::SetRect(const Rect& rect)
 {
-    m_view.Select(rect, m_view.Current());
+    m_pane.Select(rect, m_pane.Current());
 }
 
 TXLStyle* TXLSelection::GetBasedOn() const
@@ -71,9 +70,8 @@ void TXLSelection::Changed(TXLProp group, int members)
     if (!GetSection() || HasFlag(kFlagSuppress))
         return;
     TXLProRange::Changed(group, members);
-    TXLGrid& grid = m_view.Grid();
-    if (m_view.IsCurrentView() && grid.OnChange)
-        grid.OnChange(grid);
+    if (m_pane.IsCurrentView())
+        m_pane.Owner().SelectedCellsChanged();
 }
 
 } // namespace qv

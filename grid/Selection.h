@@ -5,13 +5,13 @@
 
 namespace qv {
 
-class TXLView;
+class TXLPane;
 
 // Its section and rectangle are the pane's; setting the rectangle selects it in the pane. Without a sheet the
 // proxy has no section and every change is ignored.
 class TXLSelection final : public TXLProRange {
 public:
-    explicit TXLSelection(TXLView& view) : m_view(view) {}
+    explicit TXLSelection(TXLPane& pane) : m_pane(pane) {}
 
     TXLSection* GetSection() const override;
     Rect GetRect() const override;
@@ -30,7 +30,7 @@ public:
     void Changed(TXLProp group, int members) override;
 
 private:
-    TXLView& m_view;
+    TXLPane& m_pane;
 };
 
 } // namespace qv

@@ -1,145 +1,23 @@
-// TXLView: one of the grid's four panes; its geometry, scrolling, invalidation, selection state and paint pass.
+// TXLView: the window of one of the grid's four panes; the pane's logic lives in TXLPane.
 #pragma once
 
-#include "grid/GridTypes.h"
-#include "platform/Canvas.h"
-#include "sheet/CellTypes.h"
-#include "sheet/ProZeroSList.h"
+#include "grid/Pane.h"
 
 #include <QWidget>
-
-#include <array>
-#include <memory>
 
 namespace qv {
 
 class TXLGrid;
-class TXLSection;
-class TXLSelection;
 
-// A child window of the grid showing the section of its sector. Coordinates are pane pixels unless said
-// otherwise; cells are section-local; ranges are half-open cell rectangles. The pane reads its sizes from two of
-// the grid's scaled lists and never computes sizes itself. "With a window" means the pane is visible: a hidden
-// pane only keeps the stored values.
-class TXLView final : public QWidget {
+// A child window of the grid that is the host of its pane: it turns the pane's repaint, scroll and size requests
+// into Qt calls and its paint events into the pane's paint pass.
+class TXLView final : public QWidget, private IXLPaneHost, public TXLPane {
 public:
     // cols and rows are the grid's scaled lists this pane shows; they outlive it.
     TXLView(TXLGrid& grid, TXLSector sector, TXLSizeList& cols, TXLSizeList& rows);
     ~TXLView() override;
 
     TXLGrid& Grid() const { return m_grid; }
-    TXLSector Sector() const { return m_sector; }
-    bool IsBody() const { return m_sector == sClient; }
-    // nullptr while the grid has no sheet.
-    TXLSection* Section() const { return m_section; }
-    void SetSection(TXLSection* section);
-    // The range proxy over the selection; owned by the pane.
-    TXLSelection& SelectionObject() const { return *m_selectionObject; }
-    const TXLSizeList& ColList() const { return m_cols; }
-    const TXLSizeList& RowList() const { return m_rows; }
-    // The list of an axis (sCols: column widths, sRows: row heights).
-    const TXLSizeList& List(TXLAxis axis) const { return axis == sCols ? m_cols : m_rows; }
-
-    // Content size in pixels (the sums of the two lists) and the content pixel shown at the top-left corner.
-    Point Extent() const { return m_extent; }
-    Point Origin() const { return m_origin; }
-    Size ClientSize() const { return {width(), height()}; }
-    int ClientSize(TXLAxis axis) const { return axis == sCols ? width() : height(); }
-    // The pane's colour: its section's base style colour, or the grid's without a sheet.
-    TColor Color() const { return m_color; }
-    void SetColor(TColor color);
-    // The 3-D look shapes the body's selection frame; switching it repaints the pane.
-    bool Ctl3D() const { return m_ctl3D; }
-    void SetCtl3D(bool on);
-    // The body is the pane the edit host serves, and so the current pane.
-    bool IsCurrentView() const { return IsBody(); }
-
-    // ---- Geometry
-
-    // The cell under p (plus the origin; negative coordinates give 0), replaced by its merged range's anchor. True
-    // for Anywhere, or when the pixel lies inside the extent.
-    bool CellAtPoint(Point p, TXLHitArea area, Point& cell) const;
-    // The cells under the pixel rectangle r, clipped to the sheet; false when its top-left lies beyond the counts.
-    bool CellsAtRect(const Rect& r, Rect& range) const;
-    // The pixel rectangle of a cell range. True only when it lies within the extent and is not empty; inset 1 moves
-    // the left and top edges in by 1 and the right and bottom by 2, inset 2 by 2 and 3.
-    bool CellRectToPixels(const Rect& range, Rect& r, int inset) const;
-    // Each coordinate into 0..count - 1 (0 for a count of 0).
-    Point ClampCell(Point cell) const;
-    // Intersects with the sheet's counts; false when nothing remains.
-    bool ClipToSheet(Rect& range) const;
-    // The top-left cell of the merged range holding the cell, clamped.
-    Point AnchorOf(Point cell) const;
-    // The range united with every merged range it meets, until it grows no more.
-    Rect ExpandByUnions(Rect range) const;
-    // Inside the counts, on a column and row of non-zero size, not covered by a merged range other than as its
-    // anchor, and neither hidden nor protected.
-    bool CanEnterCell(Point cell) const;
-
-    // ---- Invalidation and the update lock
-
-    // Repaints the pixels of a cell range (inset 2, clipped to the client area) as the mode says; only with a window.
-    void InvalidateRange(Rect range, TXLUnionExpand expand, TXLInvalidateMode mode);
-    // The whole pane; while locked only remembered.
-    void Invalidate();
-    // Nesting; the outermost EndUpdate updates the scroll bars and performs a remembered Invalidate.
-    void BeginUpdate();
-    void EndUpdate();
-    bool IsLocked() const { return m_updateCount > 0; }
-
-    // ---- Scrolling
-
-    // Moves the content so that p is at the top-left corner: the window content is scrolled and only the uncovered
-    // strip repainted (a title pane repaints itself whole). Linked panes and, for the body, linked grids follow.
-    // False when p is the origin already.
-    bool SetOrigin(Point p);
-    // p limited to the content (never negative, the client filled where the extent allows); applied with SetOrigin.
-    // True when the origin moved.
-    bool ClampOrigin(Point p);
-    // A new content size; only the strips in which the visible content changed are repainted.
-    void SetExtent(Point extent);
-    // Scrolls the least that shows the range, leaving no partial item at the leading edge.
-    void MakeVisible(const Rect& range);
-    // The origin coordinate a scroll request leads to, within 0..extent - client size.
-    int ScrollPosFor(TXLAxis axis, TXLScrollCode code, int value) const;
-    // Body only: range, page and position of the grid's scroll bars, showing a bar when the content exceeds the
-    // client. With clamp, the origin is clamped first.
-    void UpdateScrollBars(bool clamp);
-    // An item starting at content pixel start changed from oldSize to newSize on the axis: the content after it
-    // moves, the pane repaints from the item on, and a title pane takes its new extent as its size.
-    void LineSizeChanged(TXLAxis axis, int start, int newSize, int oldSize);
-    // The pane that follows this pane's origin on the axis (or nullptr).
-    void SetLinkedPane(TXLAxis axis, TXLView* pane) { m_linked[axis] = pane; }
-
-    // ---- Selection state (moved by the keyboard and mouse elsewhere; set here by programs)
-
-    // Right and bottom exclusive, section-local; empty when nothing is selected.
-    Rect Selection() const { return m_selection; }
-    // Always the top-left cell of its merged range.
-    Point Current() const { return m_current; }
-    Point Cursor() const { return m_cursor; }
-    // Makes the cell (anchored, clamped) current if it can be entered; the body's title strips follow its column
-    // and row. With Collapse (or without oRangeSelect) the selection becomes the cell.
-    void SetCurrent(Point cell, TXLCollapse collapse, TXLReveal reveal);
-    // The range widened to merged ranges (whole rows with oRowSelect in the body) and clipped to the sheet becomes
-    // the selection. oldCurrent is the current cell that the displayed selection was drawn with.
-    void Select(Rect range, Point oldCurrent);
-    // Nothing selected; the current cell stays.
-    void ResetSelection();
-    // The pixels shown inverted for a selection: in a title strip the range's rectangle; in the body a frame (with
-    // the 3-D look: 3 pixels outside the inner rectangle, a 1-pixel gap, then the inside), without the current cell
-    // when oDrawFocus or oPermEdit is on.
-    Region SelectionRegion(const Rect& range, Point current) const;
-
-    // ---- Painting
-
-    // The paint pass over the canvas for the dirty rectangle: cells, lines, page breaks and the selection. The
-    // window's paint event only wraps a QPainter in a canvas and calls this.
-    void Paint(TXLCanvas& canvas, const Rect& paintRect) const;
-    // The sheet's background picture, in the body only, when it has a size.
-    const TXLGraphicData* BackgroundGraphic() const;
-    // Body: the printable area's outline and the page-break lines across cellPixels.
-    void DrawPageBreaks(TXLCanvas& canvas, const Rect& cellPixels) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -147,33 +25,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    bool HasWindow() const { return isVisible(); }
-    Rect ClientRect() const { return {0, 0, width(), height()}; }
-    int Count(TXLAxis axis) const { return List(axis).Count(); }
-    void UpdateRect(const Rect& r);
-    void UpdateRegion(const Region& region);
-    void SwapSelection(const Rect& range, Point oldCurrent);
-    void InvalidateTitleMarks(const Rect& oldRange, const Rect& newRange);
-    void PaintBackground(TXLCanvas& canvas, const Rect& rect) const;
-    void PaintPass(TXLCanvas& canvas, const Rect& paintRect, const Rect& range, const Rect& pixels) const;
+    // IXLPaneHost
+    Size WindowSize() const override { return {width(), height()}; }
+    bool IsShowing() const override { return isVisible(); }
+    void InvalidateRegion(const Region& region) override;
+    void InvalidateAll() override { update(); }
+    void ScrollContent(int dx, int dy) override { scroll(dx, dy); }
+    void ScrollContent(int dx, int dy, const Rect& clip) override;
+    void ResizeClient(Size size) override { resize(size.cx, size.cy); }
 
     TXLGrid& m_grid;
-    TXLSector m_sector;
-    TXLSection* m_section = nullptr;
-    std::unique_ptr<TXLSelection> m_selectionObject;
-    std::array<TXLView*, 2> m_linked{nullptr, nullptr};
-    int m_updateCount = 0;
-    TXLSizeList& m_cols;
-    TXLSizeList& m_rows;
-    Point m_extent;
-    Point m_origin;
-    Rect m_selection;
-    Point m_cursor;
-    Point m_current;
-    bool m_repaintPending = false;
-    TColor m_color = clBtnFace;
-    bool m_ctl3D = true;
-    bool m_updatingBars = false;
 };
 
 } // namespace qv
