@@ -242,7 +242,7 @@ void TXLGrid::UpdateSizes(TXLAxes axes)
 
 void TXLGrid::AlignPanes()
 {
-    if (m_mouseState == 1 || m_mouseState == 2)
+    if (m_mouseState == TXLMouseState::Pressed || m_mouseState == TXLMouseState::Dragging)
         return;
     const QRect inside = contentsRect();
     const int left0 = inside.left();

@@ -135,7 +135,7 @@ private:
     bool m_destroying = false;
     TColor m_color = clBtnFace;
     bool m_showHint = false;
-    int m_mouseState = 0; // 1 and 2 (button down, dragging) hold the layout
+    TXLMouseState m_mouseState = TXLMouseState::Idle; // pressed and dragging hold the layout
     std::array<std::unique_ptr<QScrollBar>, 2> m_bars;
     std::array<std::unique_ptr<TXLView>, 4> m_views;
 };

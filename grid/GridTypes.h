@@ -96,6 +96,9 @@ enum class TXLHitArea : uint8_t { Content, Anywhere };
 // SetCurrent: whether the selection collapses to the new current cell, and whether the cell is scrolled into view.
 enum class TXLCollapse : uint8_t { Keep, Collapse };
 enum class TXLReveal : uint8_t { None, MakeVisible };
+// The mouse tracking of a grid: idle, a button down, dragging, released after a drag, released without one or
+// cancelled.
+enum class TXLMouseState : uint8_t { Idle, Pressed, Dragging, ReleasedAfterDrag, Released };
 // What happened to a pane's window.
 enum class TXLClientChange : uint8_t { Resized, Shown };
 

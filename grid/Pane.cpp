@@ -126,7 +126,7 @@ bool TXLPane::ClipToSheet(Rect& range) const
 Point TXLPane::AnchorOf(Point cell) const
 {
     if (m_section)
-        if (const TXLUnion* merged = m_section->UnionAt(cell, true))
+        if (const TXLUnion* merged = m_section->UnionAt(cell, TXLAnchorRule::Include))
             cell = merged->GetRect().TopLeft();
     return ClampCell(cell);
 }
@@ -140,7 +140,7 @@ bool TXLPane::CanEnterCell(Point cell) const
 {
     if (!m_section || cell.x < 0 || cell.y < 0 || cell.x >= Count(sCols) || cell.y >= Count(sRows))
         return false;
-    if (m_cols.GetValue(cell.x) <= 0 || m_rows.GetValue(cell.y) <= 0 || m_section->UnionAt(cell, false))
+    if (m_cols.GetValue(cell.x) <= 0 || m_rows.GetValue(cell.y) <= 0 || m_section->UnionAt(cell, TXLAnchorRule::Exclude))
         return false;
     const int32_t styles = m_section->GetLayerValue(kLayerStyles, cell.x, cell.y);
     return (styles & (CellStyleBit(csHidden) | CellStyleBit(csProtect))) == 0;
@@ -463,7 +463,7 @@ void TXLPane::SetCurrent(Point cell, TXLCollapse collapse, TXLReveal reveal)
         m_owner.Pane(sRows).m_current.y = cell.y;
     }
     Rect cellRange{cell.x, cell.y, cell.x + 1, cell.y + 1};
-    if (const TXLUnion* merged = m_section->UnionAt(cell, true))
+    if (const TXLUnion* merged = m_section->UnionAt(cell, TXLAnchorRule::Include))
         cellRange = merged->GetRect();
     if (collapse == TXLCollapse::Collapse || !m_owner.HasOption(oRangeSelect))
         Select(cellRange, old);
@@ -557,7 +557,7 @@ Region TXLPane::SelectionRegion(const Rect& range, Point current) const
     }
     if ((m_owner.HasOption(oDrawFocus) || m_owner.HasOption(oPermEdit)) && range.Contains(current) && m_section) {
         Rect cellRange{current.x, current.y, current.x + 1, current.y + 1};
-        if (const TXLUnion* merged = m_section->UnionAt(current, true))
+        if (const TXLUnion* merged = m_section->UnionAt(current, TXLAnchorRule::Include))
             cellRange = merged->GetRect();
         Rect focus;
         if (CellRectToPixels(cellRange, focus, 2))

@@ -10,7 +10,7 @@ void TXLCell::SaveProps(ByteWriter& writer) const
 {
     // A cell without a style writes no based-on group, so the style index follows exactly when the bit is set.
     const TXLProps props = m_style ? Props() : static_cast<TXLProps>(Props() & ~PropBit(prBasedOn));
-    SavePropertyData(writer, false, props);
+    SavePropertyData(writer, TXLRecordClass::Omitted, props);
     if (props & PropBit(prHint))
         writer.WriteString(Utf8ToGbk(Hint()));
     if (props & PropBit(prBasedOn))
@@ -20,7 +20,7 @@ void TXLCell::SaveProps(ByteWriter& writer) const
 
 void TXLCell::LoadProps(ByteReader& reader)
 {
-    const TXLProps props = LoadPropertyData(reader, false, true);
+    const TXLProps props = LoadPropertyData(reader, TXLRecordClass::Omitted, TXLReport::Silent);
     SetPropsRaw(props);
     if (props & PropBit(prHint))
         SetHint(GbkToUtf8(reader.ReadString("hint")));

@@ -68,6 +68,15 @@ constexpr TXLCellStyles CellStyleBit(TXLCellStyle style)
 
 enum TXLPrintMode : uint8_t { pmNormal, pmCustom };
 
+// Whether a walk over cell positions creates the cells missing there or visits the existing ones only.
+enum class TXLCellWalk : uint8_t { Existing, Create };
+// Whether a merged range counts as holding its own top-left cell.
+enum class TXLAnchorRule : uint8_t { Exclude, Include };
+// Whether a property record holds the cell class number (a style's does, a cell's does not).
+enum class TXLRecordClass : uint8_t { Omitted, Included };
+// Whether a change is reported to those who listen for it.
+enum class TXLReport : uint8_t { Silent, Notify };
+
 // A line: width 0..3 in bits 29-30, the colour (bits 29-30 cleared) in the rest; 0 is no line.
 struct TXLLine {
     int Width = 0;

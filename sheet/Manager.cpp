@@ -142,7 +142,7 @@ void TXLManager::UpdatePageSize()
     const int ppi = ScreenPixelsPerInch();
     m_pageRect = {0, 0, kDefaultPageDots.cx * ppi / m_resolution.cx, kDefaultPageDots.cy * ppi / m_resolution.cy};
     for (TXLSheet* sheet : m_sheets)
-        sheet->UpdatePageRect(true);
+        sheet->UpdatePageRect(TXLReport::Notify);
 }
 
 void TXLManager::RegisterFunction(const std::string& name, TXLFunctionProc proc)

@@ -120,11 +120,11 @@ protected:
     void WriteLayoutMember(const TXLLayout& layout, int member);
     void FontChanged() { Changed(prFont, 0); }
     // The property record: props (the object's Props, or fewer), then the font (font group), the class number
-    // (control group, withClass), Editor and Format (control group). Loading returns the Props read and sets the
-    // members through setters, or, for a cell just made for the record (quietly), stores Editor and Format
+    // (control group, with TXLRecordClass::Included), Editor and Format (control group). Loading returns the Props read and sets the
+    // members through setters, or, for a cell just made for the record (TXLReport::Silent), stores Editor and Format
     // without reporting them: the record's Props replace whatever a report would record.
-    void SavePropertyData(ByteWriter& writer, bool withClass, TXLProps props) const;
-    TXLProps LoadPropertyData(ByteReader& reader, bool withClass, bool quietly);
+    void SavePropertyData(ByteWriter& writer, TXLRecordClass withClass, TXLProps props) const;
+    TXLProps LoadPropertyData(ByteReader& reader, TXLRecordClass withClass, TXLReport report);
     // Drops every group from Props but those in keep, without taking anything over.
     void KeepOnlyProps(TXLProps keep) { m_props &= keep; }
 

@@ -54,7 +54,7 @@ void TXLProRange::SetValue(const Variant& value)
 
 void TXLProRange::ForEachAnchorCell(const std::function<void(TXLCell&)>& fn)
 {
-    GetSection()->ForEachCell(GetRect(), true, [&](TXLCell& cell) {
+    GetSection()->ForEachCell(GetRect(), TXLCellWalk::Create, [&](TXLCell& cell) {
         fn(cell);
         return true;
     });
@@ -80,7 +80,7 @@ void TXLProRange::Changed(TXLProp group, int members)
         members = TXLFont::DifferentMembers(Font().Data(), m_fontCopy);
         break;
     case prHint:
-        section.ForEachCell(GetRect(), false, [](TXLCell& cell) {
+        section.ForEachCell(GetRect(), TXLCellWalk::Existing, [](TXLCell& cell) {
             cell.SetHint("");
             return true;
         });
@@ -122,7 +122,7 @@ bool TXLProRange::ClearRange(int what)
             SetSide(side, {});
     }
     if ((what & 4) && !(what & 1))
-        section.ForEachCell(GetRect(), false, [](TXLCell& cell) {
+        section.ForEachCell(GetRect(), TXLCellWalk::Existing, [](TXLCell& cell) {
             cell.SetHint("");
             return true;
         });

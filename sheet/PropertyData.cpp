@@ -6,7 +6,7 @@
 
 namespace qv {
 
-void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass, TXLProps props) const
+void TXLPersistent::SavePropertyData(ByteWriter& writer, TXLRecordClass withClass, TXLProps props) const
 {
     writer.WriteInt16(static_cast<int16_t>(props));
     if (props & PropBit(prFont)) {
@@ -20,7 +20,7 @@ void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass, TXLProp
     if (!(props & PropBit(prControl)))
         return;
     const TXLCellClass* cls = GetCellClass();
-    if (withClass)
+    if (withClass == TXLRecordClass::Included)
         writer.WriteInt32(CellClassID(cls));
     writer.WriteInt32(m_editor);
     TXLManager& manager = XLManager();
@@ -30,7 +30,7 @@ void TXLPersistent::SavePropertyData(ByteWriter& writer, bool withClass, TXLProp
         writer.WriteString(manager.Formats().Gbk(m_format));
 }
 
-TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass, bool quietly)
+TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, TXLRecordClass withClass, TXLReport report)
 {
     const TXLProps props =
         static_cast<TXLProps>(static_cast<uint16_t>(reader.ReadInt16("property groups")) & kAllProps);
@@ -45,7 +45,7 @@ TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass, boo
     }
     if (!(props & PropBit(prControl)))
         return props;
-    if (withClass) {
+    if (withClass == TXLRecordClass::Included) {
         const int32_t id = reader.ReadInt32("style cell class");
         if (const TXLCellClass* cls = XLManager().CellClassByID(id))
             SetCellClass(cls);
@@ -63,7 +63,7 @@ TXLProps TXLPersistent::LoadPropertyData(ByteReader& reader, bool withClass, boo
             throw EReadError("format index " + std::to_string(index) + " beyond the class's presets", at);
         format = manager.Formats().Intern((*presets)[index]);
     }
-    if (quietly) {
+    if (report == TXLReport::Silent) {
         m_editor = ValidEditor(editor);
         m_format = format;
     } else {

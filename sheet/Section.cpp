@@ -110,7 +110,7 @@ Rect TXLSection::ToSheet(const Rect& r) const
 
 Point TXLSection::ResolvePoint(Point p) const
 {
-    if (const TXLUnion* range = UnionAt(p, false))
+    if (const TXLUnion* range = UnionAt(p, TXLAnchorRule::Exclude))
         return range->GetRect().TopLeft();
     return p;
 }
@@ -142,7 +142,7 @@ TXLCell& TXLSection::InsertCell(Point p, const TXLCellClass* cls)
     if (!IsStorable(p))
         OutsideTheModel(p);
     std::unique_ptr<TXLCell> created = CreateCell(cls);
-    TXLUnion* range = UnionAt(p, true);
+    TXLUnion* range = UnionAt(p, TXLAnchorRule::Include);
     if (range && range->GetRect().TopLeft() == p) {
         range->SetAnchor(created.get());
         created->SetFlag(kFlagAnchor, true);
@@ -215,7 +215,7 @@ int TXLSection::ForEachPosition(const Rect& rect, const std::function<bool(Point
         for (int x = rect.left; x < rect.right; ++x) {
             const Point p{x, y};
             if (!m_unions.empty())
-                if (const TXLUnion* range = UnionAt(p, false); range)
+                if (const TXLUnion* range = UnionAt(p, TXLAnchorRule::Exclude); range)
                     continue;
             ++calls;
             if (!fn(p))
@@ -225,9 +225,9 @@ int TXLSection::ForEachPosition(const Rect& rect, const std::function<bool(Point
     return calls;
 }
 
-int TXLSection::ForEachCell(const Rect& rect, bool create, const std::function<bool(TXLCell&)>& fn)
+int TXLSection::ForEachCell(const Rect& rect, TXLCellWalk walk, const std::function<bool(TXLCell&)>& fn)
 {
-    if (create) {
+    if (walk == TXLCellWalk::Create) {
         return ForEachPosition(rect, [&](Point p) { return fn(GetCell(p)); });
     }
     // Only existing cells: walk the rows and cells that are there. Inside a merged range only its anchor holds a cell.
@@ -334,11 +334,11 @@ void TXLSection::SetLayerDefault(int layer, int32_t value)
     m_sheet.CellsChanged(m_sector, nullptr);
 }
 
-TXLUnion* TXLSection::UnionAt(Point p, bool includeAnchor) const
+TXLUnion* TXLSection::UnionAt(Point p, TXLAnchorRule anchor) const
 {
     for (auto it = m_unions.rbegin(); it != m_unions.rend(); ++it) {
         const Rect& r = (*it)->GetRect();
-        if (r.Contains(p) && (includeAnchor || r.TopLeft() != p))
+        if (r.Contains(p) && (anchor == TXLAnchorRule::Include || r.TopLeft() != p))
             return it->get();
     }
     return nullptr;

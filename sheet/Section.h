@@ -74,7 +74,7 @@ public:
     // Row by row, left to right, each merged range once at its top-left; fn returns false to stop.
     // Both return the number of calls.
     int ForEachPosition(const Rect& rect, const std::function<bool(Point)>& fn) const;
-    int ForEachCell(const Rect& rect, bool create, const std::function<bool(TXLCell&)>& fn);
+    int ForEachCell(const Rect& rect, TXLCellWalk walk, const std::function<bool(TXLCell&)>& fn);
 
     // Layers.
     int32_t GetLayerValue(int layer, int col, int row) const;
@@ -92,8 +92,8 @@ public:
 
     // Merged ranges, in creation order.
     const std::vector<std::unique_ptr<TXLUnion>>& Unions() const { return m_unions; }
-    // The newest range containing p (and, unless includeAnchor, not starting at p).
-    TXLUnion* UnionAt(Point p, bool includeAnchor) const;
+    // The newest range containing p (with TXLAnchorRule::Exclude, not starting at p).
+    TXLUnion* UnionAt(Point p, TXLAnchorRule anchor) const;
     TXLUnion* UnionOfCell(const TXLCell* cell) const;
     TXLUnion* FirstIntersecting(const Rect& rect, const TXLUnion* except) const;
     // rect grown by every range it intersects until it grows no more.

@@ -44,7 +44,7 @@ TXLSheet::TXLSheet()
     SetRowCount(5);
     SetTitleCols(1);
     SetTitleRows(1);
-    UpdatePageRect(false);
+    UpdatePageRect(TXLReport::Silent);
 }
 
 TXLSheet::~TXLSheet()
@@ -96,7 +96,7 @@ void TXLSheet::SetCellValue(int col, int row, const Variant& value)
     GetCell(col, row).SetValue(value);
 }
 
-int TXLSheet::IterateCells(const Rect& rect, bool create, const std::function<bool(TXLCell&)>& fn)
+int TXLSheet::IterateCells(const Rect& rect, TXLCellWalk walk, const std::function<bool(TXLCell&)>& fn)
 {
     const Rect area = rect.Intersect(GetSheetRect());
     int visited = 0;
@@ -111,7 +111,7 @@ int TXLSheet::IterateCells(const Rect& rect, bool create, const std::function<bo
             continue;
         const int dx = titleCols ? TitleCols() : 0;
         const int dy = titleRows ? TitleRows() : 0;
-        visited += m_sections[sector]->ForEachCell(r.Offset(dx, dy), create, [&](TXLCell& cell) {
+        visited += m_sections[sector]->ForEachCell(r.Offset(dx, dy), walk, [&](TXLCell& cell) {
             stopped = !fn(cell);
             return !stopped;
         });
@@ -383,7 +383,7 @@ void TXLSheet::SetPrintMargin(TXLSide side, int margin)
     if (margin == m_margins[side])
         return;
     m_margins[side] = margin;
-    UpdatePageRect(true);
+    UpdatePageRect(TXLReport::Notify);
 }
 
 void TXLSheet::SetPrintMode(TXLPrintMode mode)
@@ -401,7 +401,7 @@ void TXLSheet::SetPrintScale(int scale)
         return;
     m_printMode = scale == 100 ? pmNormal : pmCustom;
     m_printScale = scale;
-    UpdatePageRect(true);
+    UpdatePageRect(TXLReport::Notify);
 }
 
 void TXLSheet::SetPrintHidden(bool on)
@@ -409,7 +409,7 @@ void TXLSheet::SetPrintHidden(bool on)
     if (on == m_printHidden)
         return;
     m_printHidden = on;
-    UpdatePageRect(true);
+    UpdatePageRect(TXLReport::Notify);
 }
 
 void TXLSheet::SetPrintTitles(TXLAxes axes)
@@ -418,7 +418,7 @@ void TXLSheet::SetPrintTitles(TXLAxes axes)
     if (axes == m_printTitles)
         return;
     m_printTitles = axes;
-    UpdatePageRect(true);
+    UpdatePageRect(TXLReport::Notify);
 }
 
 void TXLSheet::SetPrintGridLines(bool on)
@@ -426,15 +426,15 @@ void TXLSheet::SetPrintGridLines(bool on)
     if (on == m_printGridLines)
         return;
     m_printGridLines = on;
-    UpdatePageRect(true);
+    UpdatePageRect(TXLReport::Notify);
 }
 
-void TXLSheet::UpdatePageRect(bool notify)
+void TXLSheet::UpdatePageRect(TXLReport report)
 {
     const Rect page = XLManager().PageRect();
     m_pageRect = {page.left + m_margins[sLeft], page.top + m_margins[sTop], page.right - m_margins[sRight],
                   page.bottom - m_margins[sBottom]};
-    if (notify)
+    if (report == TXLReport::Notify)
         Notify([](IXLSheetUser* u) { u->PageChanged(); });
 }
 

@@ -45,7 +45,7 @@ public:
     void SetCellValue(int col, int row, const Variant& value);
     // Calls fn for each cell of the sheet rectangle, sector by sector (column titles, row titles, corner,
     // client); with create, missing cells are made first. fn returns false to stop. Returns the cells visited.
-    int IterateCells(const Rect& rect, bool create, const std::function<bool(TXLCell&)>& fn);
+    int IterateCells(const Rect& rect, TXLCellWalk walk, const std::function<bool(TXLCell&)>& fn);
     // (-TitleCols, -TitleRows, ColCount, RowCount), right and bottom exclusive.
     Rect GetSheetRect() const { return {-TitleCols(), -TitleRows(), ColCount(), RowCount()}; }
     TXLSection& Section(TXLSector sector) { return *m_sections[sector]; }
@@ -155,7 +155,7 @@ public:
     void SetPrintGridLines(bool on);
     // The printable rectangle in screen pixels: the manager's page less the margins.
     Rect PageRect() const { return m_pageRect; }
-    void UpdatePageRect(bool notify);
+    void UpdatePageRect(TXLReport report);
     // Indexes of the client columns and rows at which printed pages break, each list ended by the count.
     void GetPageBreaks(std::vector<int>& colBreaks, std::vector<int>& rowBreaks) const;
 

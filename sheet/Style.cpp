@@ -53,14 +53,14 @@ void TXLProStyle::SetAttr(int slot, int32_t value)
 
 void TXLProStyle::SaveProps(ByteWriter& writer) const
 {
-    SavePropertyData(writer, true, Props());
+    SavePropertyData(writer, TXLRecordClass::Included, Props());
     for (int32_t slot : m_slots)
         writer.WriteInt32(slot);
 }
 
 void TXLProStyle::LoadProps(ByteReader& reader)
 {
-    const TXLProps props = LoadPropertyData(reader, true, false);
+    const TXLProps props = LoadPropertyData(reader, TXLRecordClass::Included, TXLReport::Notify);
     for (int slot = 0; slot < kSlotCount; ++slot)
         SetAttr(slot, reader.ReadInt32("style attribute"));
     SetPropsRaw(props);

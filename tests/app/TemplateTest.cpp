@@ -327,7 +327,7 @@ TEST_F(Templates, HeadingRowsAndResultlessRowsHoldOnlyTheListedCells)
     for (TFinSheet which : kAllSheets)
         for (TXLSector sector : {sCols, sRows, sTitle})
             EXPECT_EQ(
-                Template(which).Section(sector).ForEachCell({0, 0, 100, 100}, false, [](TXLCell&) { return true; }), 0);
+                Template(which).Section(sector).ForEachCell({0, 0, 100, 100}, TXLCellWalk::Existing, [](TXLCell&) { return true; }), 0);
 }
 
 TEST_F(Templates, AMissingHeadingCellIsCreatedAsText)

@@ -103,9 +103,9 @@ TEST_F(SectionTest, IterationVisitsARangeOnceAtItsTopLeft)
     });
     const std::vector<Point> expected{{0, 0}, {2, 0}, {2, 1}, {0, 2}, {1, 2}, {2, 2}};
     EXPECT_EQ(visited, expected);
-    int created = client().ForEachCell({0, 0, 3, 3}, true, [](TXLCell&) { return true; });
+    int created = client().ForEachCell({0, 0, 3, 3}, TXLCellWalk::Create, [](TXLCell&) { return true; });
     EXPECT_EQ(created, 6);
-    int stopped = client().ForEachCell({0, 0, 3, 3}, false, [](TXLCell& c) { return c.Col() != 2; });
+    int stopped = client().ForEachCell({0, 0, 3, 3}, TXLCellWalk::Existing, [](TXLCell& c) { return c.Col() != 2; });
     EXPECT_EQ(stopped, 2);
 }
 

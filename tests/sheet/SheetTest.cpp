@@ -63,13 +63,13 @@ TEST(Sheet, IterateCellsWalksTheSectorsInOrder)
     for (Point p : {Point{0, 0}, Point{-1, 0}, Point{0, -1}, Point{-1, -1}, Point{1, 1}})
         sheet.GetCell(p.x, p.y).SetAsString(std::to_string(p.x) + "," + std::to_string(p.y));
     std::vector<std::string> seen;
-    const int visited = sheet.IterateCells(sheet.GetSheetRect(), false, [&](TXLCell& c) {
+    const int visited = sheet.IterateCells(sheet.GetSheetRect(), TXLCellWalk::Existing, [&](TXLCell& c) {
         seen.push_back(c.GetAsString());
         return true;
     });
     EXPECT_EQ(visited, 5);
     EXPECT_EQ(seen, (std::vector<std::string>{"0,-1", "-1,0", "-1,-1", "0,0", "1,1"}));
-    EXPECT_EQ(sheet.IterateCells({0, 0, 2, 2}, true, [](TXLCell&) { return true; }), 4);
+    EXPECT_EQ(sheet.IterateCells({0, 0, 2, 2}, TXLCellWalk::Create, [](TXLCell&) { return true; }), 4);
 }
 
 TEST(Sheet, LoweringACountFreesCellsAndForgetsSizes)

@@ -275,7 +275,7 @@ void WriteSheetJson(TXLSheet& sheet, std::ostream& out)
     // Every stored cell, also those beyond the counts.
     const Rect everything{0, 0, kMaxSListIndex + 1, kMaxSListIndex + 1};
     for (TXLSector sector : {sCols, sRows, sTitle, sClient})
-        sheet.Section(sector).ForEachCell(everything, false, [&](TXLCell& c) {
+        sheet.Section(sector).ForEachCell(everything, TXLCellWalk::Existing, [&](TXLCell& c) {
             Cell(j, c);
             return true;
         });
