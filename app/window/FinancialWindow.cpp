@@ -82,8 +82,10 @@ TEnFinancial::TEnFinancial(const std::string& dataDirectory, const WindowService
             content = NewGridPage(fsRatios, NewRatioPanel());
             break;
         case fpRatioChart:
-            m_ratioChart = Named(new FinancialChart, "Chart1");
-            content = m_ratioChart;
+            content = new QWidget;
+            m_ratioChart = Named(new FinancialChart(content), "Chart1");
+            (new QVBoxLayout(content))->addWidget(m_ratioChart);
+            content->layout()->setContentsMargins(0, 0, 0, 0);
             break;
         case fpDuPont:
             content = NewGridPage(fsDuPont, NewDuPontPanel());
