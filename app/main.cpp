@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     services.Messages = &dialogs;
     services.Settings = &settings;
     services.FirstRun = options->SkipFirstRun || options->Action != qv::TStartAction::Run ? qv::TFirstRunPrompt::Skip
-                                                                                         : qv::TFirstRunPrompt::Ask;
+                                                                                          : qv::TFirstRunPrompt::Ask;
     qv::TFrmMain window(directory, services);
     int status = 0;
     switch (options->Action) {

@@ -32,11 +32,11 @@ namespace {
 
 constexpr int kDuPontChartHeight = 137;
 
-// The page captions and the sheet each grid page shows.
-const char* const kPageCaptions[kFinPageCount] = {"资产负债表", "损益表", "现金流量表", "财务分析", "图表分析", "杜邦指标分析"};
+// The page captions, in page order.
+const char* const kPageCaptions[kFinPageCount] = {"资产负债表", "损益表",   "现金流量表",
+                                                  "财务分析",   "图表分析", "杜邦指标分析"};
 
-template <typename T>
-T* Named(T* widget, const char* name)
+template <typename T> T* Named(T* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -115,8 +115,9 @@ TEnFinancial::TEnFinancial(const std::string& dataDirectory, const WindowService
     shortcut(QKeySequence(Qt::Key_F5), [this] { RefreshCurrentPage(); });
     for (QKeySequence next : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
         shortcut(next, [step] { step(1); });
-    for (QKeySequence previous : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+    for (QKeySequence previous :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+          QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
         shortcut(previous, [step] { step(-1); });
 
     FormCreate();

@@ -38,8 +38,6 @@ public:
     ~TEnFinancial() override;
 
     FinancialDocument& Document() { return *m_document; }
-    // The files that could not be read at creation; empty once reported.
-    const std::vector<LoadProblem>& LoadProblems() const { return m_problems; }
     // Shows the load problems in one error box, once.
     void ReportLoadProblems();
 

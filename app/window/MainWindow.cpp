@@ -1,7 +1,6 @@
 // The main window: menus, the workbook's sub-window, the first-paint reports and the exit question.
 #include "app/window/MainWindow.h"
 
-#include "app/core/FinancialDocument.h"
 #include "app/window/Dialogs.h"
 #include "app/window/FinancialWindow.h"
 #include "app/window/UiTexts.h"
@@ -37,7 +36,8 @@ TFrmMain::TFrmMain(const std::string& dataDirectory, const WindowServices& servi
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
     m_workbook = new TEnFinancial(dataDirectory, m_services);
-    QMdiSubWindow* sub = m_area->addSubWindow(m_workbook, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QMdiSubWindow* sub =
+        m_area->addSubWindow(m_workbook, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     sub->setSystemMenu(nullptr);
     sub->showMaximized();
     m_workbook->OnStatus = [this](const QString& text) { statusBar()->showMessage(text); };
@@ -60,7 +60,8 @@ void TFrmMain::BuildMenus()
     menuBar()->addAction(QStringLiteral("企业财务分析"))->setObjectName(QStringLiteral("N2"));
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("N3"));
-    help->addAction(QStringLiteral("联机支持"), this, &TFrmMain::Menu_HelpClick)->setObjectName(QStringLiteral("Menu_Help"));
+    help->addAction(QStringLiteral("联机支持"), this, &TFrmMain::Menu_HelpClick)
+        ->setObjectName(QStringLiteral("Menu_Help"));
 }
 
 void TFrmMain::Menu_QuitClick()

@@ -38,8 +38,8 @@ private:
     void FirstRunPrompt();
 
     WindowServices m_services;
-    QMdiArea* m_area = nullptr;          // child
-    TEnFinancial* m_workbook = nullptr;  // child of the area's sub-window
+    QMdiArea* m_area = nullptr;         // child
+    TEnFinancial* m_workbook = nullptr; // child of the area's sub-window
 };
 
 } // namespace qv

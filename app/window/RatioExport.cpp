@@ -65,7 +65,8 @@ void WriteRatioWorkbook(const TXLSheet& ratios, int periods, const std::string& 
 
 QString NewExportPath(const QDateTime& time)
 {
-    const QString stem = QDir::tempPath() + u'/' + kExportSheetName + u'-' + time.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stem =
+        QDir::tempPath() + u'/' + kExportSheetName + u'-' + time.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString path = stem + QStringLiteral(".xlsx");
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = stem + u'-' + QString::number(n) + QStringLiteral(".xlsx");

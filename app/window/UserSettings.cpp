@@ -13,9 +13,7 @@ const QString kWebBaseKey = QStringLiteral("WebBase");
 
 } // namespace
 
-UserSettings::UserSettings(const QString& path) : m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat))
-{
-}
+UserSettings::UserSettings(const QString& path) : m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
 
 UserSettings::~UserSettings() = default;
 

@@ -75,8 +75,8 @@ int main(int argc, char** argv)
         times.push_back(ms);
     }
     std::sort(times.begin(), times.end());
-    const double median = times.size() % 2 ? times[times.size() / 2]
-                                           : (times[times.size() / 2 - 1] + times[times.size() / 2]) / 2;
+    const double median =
+        times.size() % 2 ? times[times.size() / 2] : (times[times.size() / 2 - 1] + times[times.size() / 2]) / 2;
     std::cout << "start-up to the first paint, " << runs << " runs: median " << median << " ms (min " << times.front()
               << ", max " << times.back() << ")\n";
     return 0;

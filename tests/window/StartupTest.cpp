@@ -64,7 +64,8 @@ TEST_F(Startup, ADamagedBalanceSheetIsReportedOnceAndKeptAsideAtTheNextSave)
     EXPECT_FALSE(box.Text.contains(QStringLiteral("sy.dat")));
     // The other files were read all the same.
     EXPECT_TRUE(SheetBytes(Document().Sheet(fsBalanceSheet)) == SheetBytes(*CreateTemplateSheet(fsBalanceSheet)));
-    EXPECT_FALSE(SheetBytes(Document().Sheet(fsIncomeStatement)) == SheetBytes(*CreateTemplateSheet(fsIncomeStatement)));
+    EXPECT_FALSE(SheetBytes(Document().Sheet(fsIncomeStatement)) ==
+                 SheetBytes(*CreateTemplateSheet(fsIncomeStatement)));
 
     Button("Cmd_Save").click();
     EXPECT_EQ(FileBytes(m_data / "zcfz.dat.damaged"), damaged);

@@ -28,7 +28,10 @@ public:
         QString Text;
     };
 
-    void Error(QWidget*, const QString& caption, const QString& text) override { Boxes.push_back({kError, caption, text}); }
+    void Error(QWidget*, const QString& caption, const QString& text) override
+    {
+        Boxes.push_back({kError, caption, text});
+    }
     void Information(QWidget*, const QString& caption, const QString& text) override
     {
         Boxes.push_back({kInformation, caption, text});
