@@ -11,6 +11,8 @@
 #include "platform/Errors.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <iostream>
@@ -36,6 +38,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("quorvane"));
     QApplication::setDesktopFileName(QStringLiteral("quorvane"));
     QApplication::setFont(qv::MainWindowFont());
+    // Qt's own texts (context menus of the edits, standard buttons) in Chinese, where the translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     qv::InitEngine();
     qv::InstallQtMeasureCanvas();
 

@@ -8,14 +8,26 @@
 
 namespace qv {
 
+namespace {
+
+// A message with one "确定" button, in Chinese whether or not Qt's own translations are installed.
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
+    box.setEscapeButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+    box.exec();
+}
+
+} // namespace
+
 void MessageBoxDialogs::Error(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox::critical(parent, caption, text);
+    ShowMessage(parent, QMessageBox::Critical, caption, text);
 }
 
 void MessageBoxDialogs::Information(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox::information(parent, caption, text);
+    ShowMessage(parent, QMessageBox::Information, caption, text);
 }
 
 TSaveAnswer MessageBoxDialogs::AskSaveChanges(QWidget* parent)
