@@ -108,8 +108,10 @@ void FinancialChart::Fill(const ChartData& data)
 {
     QChart* chart = this->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis), delete axis;
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis; // a removed axis is the caller's
+    }
     chart->setTitle(QString::fromStdString(data.Title));
 
     auto* x = new QValueAxis;

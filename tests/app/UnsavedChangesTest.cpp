@@ -25,7 +25,12 @@ TEST(UnsavedChanges, StatementEditsAndSettingsCountDerivedTablesDoNot)
         {"cash-flow cell", [](FinancialDocument& d) { SetLine(d.Sheet(fsCashFlow), 3, 1, "5"); }, true},
         {"ratio cell", [](FinancialDocument& d) { d.Sheet(fsRatios).GetCell(3, 1).SetAsFloat(2); }, false},
         {"period count", [](FinancialDocument& d) { d.SetPeriodCount(6); }, true},
-        {"period count and back", [](FinancialDocument& d) { d.SetPeriodCount(6), d.SetPeriodCount(4); }, false},
+        {"period count and back",
+         [](FinancialDocument& d) {
+             d.SetPeriodCount(6);
+             d.SetPeriodCount(4);
+         },
+         false},
         {"display mode", [](FinancialDocument& d) { d.SelectDisplayMode(dmPercent); }, true},
         {"clear with nothing to clear", [](FinancialDocument& d) { d.Clear(); }, false},
         {"computing and charting",

@@ -2,6 +2,7 @@
 #include "WindowTestSupport.h"
 
 #include "app/window/FinancialChart.h"
+#include "grid/Grid.h"
 
 #include <QLegendMarker>
 #include <QLineEdit>
@@ -21,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(Components, CaptionsAndPagesInOrder)
+TEST_F(Components, CaptionsPagesAndGridsOnTheDocumentsSheets)
 {
     Start();
     // The maximised workbook's caption follows in brackets, as MDI frames show it.
@@ -33,6 +34,14 @@ TEST_F(Components, CaptionsAndPagesInOrder)
     for (int page = 0; page < captions.size(); ++page)
         EXPECT_EQ(Pages().tabText(page), captions[page]) << page;
     EXPECT_EQ(Pages().currentIndex(), fpBalanceSheet);
+
+    for (TFinSheet which : {fsBalanceSheet, fsIncomeStatement, fsCashFlow, fsRatios, fsDuPont}) {
+        auto* grid = m_window->findChild<TXLGrid*>(QStringLiteral("XLGrid%1").arg(which + 1));
+        ASSERT_NE(grid, nullptr) << which;
+        EXPECT_EQ(grid->Sheet(), &Document().Sheet(which));
+        EXPECT_EQ(grid->Options(), kDefaultOptions | OptionBit(oColSizing));
+        EXPECT_EQ(grid->Color(), clBtnFace);
+    }
 }
 
 TEST_F(Components, TheWorkbookWindowIgnoresCloseRequests)
