@@ -78,6 +78,8 @@ std::vector<LoadProblem> FinancialDocument::Load(const std::string& directory)
     } catch (const EPlatformError& e) {
         problems.push_back({kSettingsFile, e.Message()});
     }
+    m_savedPeriods = m_periods;
+    m_savedMode = m_mode;
     return problems;
 }
 
@@ -95,6 +97,8 @@ void FinancialDocument::Save(const std::string& directory)
     settings.WriteInteger(kSettingsSection, kPeriodsKey, m_periods);
     settings.WriteInteger(kSettingsSection, kModeKey, m_mode == dmPercent ? 1 : 0);
     settings.UpdateFile();
+    m_savedPeriods = m_periods;
+    m_savedMode = m_mode;
 }
 
 void FinancialDocument::Clear()
@@ -119,13 +123,37 @@ void FinancialDocument::SelectDisplayMode(TDisplayMode mode)
 
 void FinancialDocument::ComputeRatios()
 {
+    const StatementsUnchanged unchanged(*this);
     ComputeRatioTable(Sheet(fsBalanceSheet), Sheet(fsIncomeStatement), Sheet(fsRatios), m_periods, DisplayFactor());
 }
 
 void FinancialDocument::ComputeDuPont()
 {
+    const StatementsUnchanged unchanged(*this);
     ComputeDuPontTable(Sheet(fsBalanceSheet), Sheet(fsIncomeStatement), Sheet(fsDuPont), m_periods, DisplayFactor(),
                        m_dupontPoints);
+}
+
+bool FinancialDocument::HasUnsavedChanges() const
+{
+    for (TFinSheet which : kStatementSheets)
+        if (m_sheets[which]->Modified())
+            return true;
+    return m_periods != m_savedPeriods || m_mode != m_savedMode;
+}
+
+// Reading a statement line through GetCell creates a missing cell, which marks the sheet modified; a computation
+// only reads the statements, so their flags are put back as they were.
+FinancialDocument::StatementsUnchanged::StatementsUnchanged(FinancialDocument& document) : m_document(document)
+{
+    for (TFinSheet which : kStatementSheets)
+        m_modified[which] = m_document.m_sheets[which]->Modified();
+}
+
+FinancialDocument::StatementsUnchanged::~StatementsUnchanged()
+{
+    for (TFinSheet which : kStatementSheets)
+        m_document.m_sheets[which]->SetModified(m_modified[which]);
 }
 
 ChartData FinancialDocument::RatioChart()

@@ -69,12 +69,32 @@ public:
     // The DuPont chart as the last ComputeDuPont left it (no points before the first).
     ChartData DuPontChart() const { return DuPontChartData(m_dupontPoints); }
 
+    // Whether ending the program would lose work: a statement sheet modified, or the period count or display mode
+    // changed, since the last Load or Save. The ratio and DuPont tables are derived and do not count.
+    bool HasUnsavedChanges() const;
+
 private:
+    // Keeps the statements' modified flags across a computation.
+    class StatementsUnchanged {
+    public:
+        explicit StatementsUnchanged(FinancialDocument& document);
+        ~StatementsUnchanged();
+        StatementsUnchanged(const StatementsUnchanged&) = delete;
+        StatementsUnchanged& operator=(const StatementsUnchanged&) = delete;
+
+    private:
+        FinancialDocument& m_document;
+        std::array<bool, kFinSheetCount> m_modified{};
+    };
+
     std::array<std::unique_ptr<TXLSheet>, kFinSheetCount> m_sheets;
     std::array<bool, kFinSheetCount> m_damaged{}; // read failed: keep the file aside before replacing it
     std::vector<double> m_dupontPoints;
     int m_periods = kInitialPeriods;
     TDisplayMode m_mode = dmPlain;
+    // The settings as last loaded or saved.
+    int m_savedPeriods = kInitialPeriods;
+    TDisplayMode m_savedMode = dmPlain;
 };
 
 // The directory of the running executable, where the files live unless a program is told otherwise.

@@ -14,6 +14,8 @@ enum TFinSheet : uint8_t { fsBalanceSheet, fsIncomeStatement, fsCashFlow, fsRati
 inline constexpr int kFinSheetCount = 5;
 // The sheets saved in files: all but the DuPont table.
 inline constexpr TFinSheet kSavedSheets[] = {fsBalanceSheet, fsIncomeStatement, fsCashFlow, fsRatios};
+// The sheets the user fills in.
+inline constexpr TFinSheet kStatementSheets[] = {fsBalanceSheet, fsIncomeStatement, fsCashFlow};
 
 // "XLSheet1" ... "XLSheet4", "Sheet_DuPont".
 std::string_view SheetComponentName(TFinSheet sheet);
