@@ -1,6 +1,6 @@
 // qv_template_gen: compiles the sheet definitions into a C++ source that embeds their sheet streams.
 #include "formula/Engine.h"
-#include "app/core/TemplateDefinition.h"
+#include "tools/template-compiler/TemplateDefinition.h"
 #include "platform/AtomicFile.h"
 #include "platform/ByteStream.h"
 #include "platform/CommandMain.h"

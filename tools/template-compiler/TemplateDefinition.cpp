@@ -1,5 +1,5 @@
 // The sheet definition reader: a line-oriented notation turned into cells, sizes and layers.
-#include "app/core/TemplateDefinition.h"
+#include "tools/template-compiler/TemplateDefinition.h"
 
 #include "cells/CurrencyCell.h"
 #include "cells/DoubleCell.h"
