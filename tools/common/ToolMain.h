@@ -19,9 +19,9 @@ struct ToolStatuses {
 
 // Adds --version ("<name> <Quorvane's version>") beside CLI11's --help to app, parses argv into the options
 // declared on it and returns run()'s status. --help and --version print on standard output and end with 0. A
-// CLI::ParseError (from the parser, or thrown by run for a check of its own), an escaping EPlatformError or
-// EOutputError, and a standard output that has not taken everything when run returns are reported on standard
-// error as "<name>: <message>" and end with the matching status.
+// CLI::ParseError (from the parser, or thrown by run for a check of its own: CLI::CallForHelp prints the help), an
+// escaping EPlatformError or EOutputError, and a standard output that has not taken everything when run returns are
+// reported on standard error as "<name>: <message>" and end with the matching status.
 int RunTool(CLI::App& app, const ToolStatuses& statuses, int argc, char** argv, const std::function<int()>& run);
 
 } // namespace qv
