@@ -29,8 +29,8 @@ public:
     // UTF-8 text; its bytes pass unchanged but for the escapes JSON needs.
     JsonWriter& String(std::string_view text);
     JsonWriter& Number(long long value);
-    // A finite double as the shortest text that reads back as the same double; JSON has no numbers for the
-    // others, which become the strings "Infinity", "-Infinity" and "NaN".
+    // A finite double in digits that read back as the same double (RapidJSON's Grisu); JSON has no numbers for
+    // the others, which become the strings "Infinity", "-Infinity" and "NaN".
     JsonWriter& Number(double value);
     // A number already in JSON notation, such as "12.5000" with the decimals a table shows.
     JsonWriter& NumberText(std::string_view text);
