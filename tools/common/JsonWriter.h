@@ -1,5 +1,4 @@
-// JSON written as it is produced: RapidJSON's Writer quotes the strings and writes the numbers; the layout is
-// two spaces of indentation per level, each container's members one per line or all on its own line.
+// JSON written as it is produced, by RapidJSON's Writer in a layout of two-space indentation per level.
 #pragma once
 
 #include "tools/common/OutputStream.h"
@@ -14,8 +13,9 @@ namespace qv {
 // How a container lays out its members. A container inside a one-line container is on that line too.
 enum class JsonLayout { OnePerLine, OneLine };
 
-// Streams one JSON value (a top-level object or array, followed by a line end) into out; nothing is held but
-// the open containers, so a dump of millions of cells costs no memory for its tree. Calls must nest properly.
+// Streams one JSON value (a top-level object or array, followed by a line end) into out. RapidJSON quotes the
+// strings and writes the numbers; each container's members go one per line or all on its line. Nothing is held
+// but the open containers, so a dump of millions of cells costs no memory for its tree. Calls must nest properly.
 class JsonWriter : private rapidjson::Writer<OutputStream> {
 public:
     explicit JsonWriter(OutputStream& out) : rapidjson::Writer<OutputStream>(out) {}

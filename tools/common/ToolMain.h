@@ -1,5 +1,4 @@
-// The main function of a command-line tool: its command line, --help and --version, and the exit statuses of the
-// failures every tool shares.
+// The main function of a command-line tool: its command line, --help, --version and the shared exit statuses.
 #pragma once
 
 #include <CLI/CLI.hpp>
