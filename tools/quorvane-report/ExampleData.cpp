@@ -1,16 +1,14 @@
 // quorvane-example-data: turns the readable example statements into the files the application reads.
-#include "formula/Engine.h"
 #include "app/core/Analysis.h"
 #include "app/core/FinancialDocument.h"
 #include "sheet/Manager.h"
 #include "platform/AsciiText.h"
-#include "platform/CommandMain.h"
 #include "platform/Currency.h"
 #include "platform/Errors.h"
+#include "tools/common/ToolMain.h"
 
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -107,15 +105,11 @@ private:
     qv::TXLSheet* m_sheet = nullptr;
 };
 
-int Run(int argc, char** argv)
+void Run(const std::string& source, const std::string& directory)
 {
-    if (argc != 3) {
-        std::cerr << "usage: quorvane-example-data SOURCE DIR\n";
-        return 2;
-    }
-    std::ifstream in(argv[1]);
+    std::ifstream in(source);
     if (!in)
-        throw qv::EFileError("Cannot open file \"" + std::string(argv[1]) + "\".");
+        throw qv::EFileError("Cannot open file \"" + source + "\".");
     qv::FinancialDocument document;
     SourceReader reader(document);
     int number = 0;
@@ -127,21 +121,29 @@ int Run(int argc, char** argv)
         try {
             reader.Line(words);
         } catch (const std::exception& e) {
-            throw qv::EPlatformError(std::string(argv[1]) + ":" + std::to_string(number) + ": " + e.what());
+            throw qv::EPlatformError(source + ":" + std::to_string(number) + ": " + e.what());
         }
     }
     reader.Finish();
     // The ratio table is saved as last computed, so the application shows it before its page recomputes it.
     document.ComputeRatios();
     for (qv::TFinSheet which : qv::kSavedSheets)
-        document.Sheet(which).SaveToFile((std::filesystem::path(argv[2]) / qv::SheetFileName(which)).string());
-    return 0;
+        document.Sheet(which).SaveToFile((std::filesystem::path(directory) / qv::SheetFileName(which)).string());
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qv::InitEngine();
-    return qv::RunCommand("quorvane-example-data", 2, Run, argc, argv);
+    CLI::App app("Makes the statement files and the ratio table of an enterprise from its readable source.",
+                 "quorvane-example-data");
+    app.footer("Exit status: 0 done, 2 an unreadable or wrong source, an unwritable file or a wrong command line.");
+    std::string source;
+    std::string directory;
+    app.add_option("SOURCE", source, "The readable statements (as data/example/enterprise.txt).")->required();
+    app.add_option("DIR", directory, "The directory the files are written into.")->required();
+    return qv::RunTool(app, {.WrongCommandLine = 2, .Error = 2, .UnwritableOutput = 2}, argc, argv, [&] {
+        Run(source, directory);
+        return 0;
+    });
 }

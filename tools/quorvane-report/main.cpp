@@ -1,14 +1,16 @@
 // quorvane-report: the ratio table and the DuPont table of an enterprise's files, printed as TSV or JSON.
-#include "formula/Engine.h"
 #include "app/core/Analysis.h"
 #include "app/core/FinancialDocument.h"
 #include "sheet/Manager.h"
 #include "platform/Errors.h"
 #include "platform/FloatFormat.h"
 #include "platform/TextCodec.h"
+#include "tools/common/JsonWriter.h"
+#include "tools/common/OutputStream.h"
+#include "tools/common/ToolMain.h"
 
 #include <charconv>
-#include <cstdio>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -16,13 +18,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: quorvane-report [--data-dir DIR] [--periods N] [--percent] [--format tsv|json]\n"
-    "       quorvane-report --write-templates DIR\n"
-    "Prints the ratio table and the DuPont table computed from the statement files and myini.ini in DIR\n"
-    "(default: the program's directory); --periods (3 to 8) and --percent override the saved settings.\n"
-    "Exit status: 0 done, 1 a computation failed (after printing), 2 unreadable files or a wrong command line.\n";
 
 enum TOutputFormat { ofTsv, ofJson };
 
@@ -34,45 +29,34 @@ struct Options {
     std::optional<std::string> TemplatesDir;
 };
 
-class UsageError {
-public:
-    explicit UsageError(std::string message) : Message(std::move(message)) {}
-    std::string Message;
-};
-
-Options ParseOptions(int argc, char** argv)
+// A period count as --periods takes it: decimal digits only, 3 to 8.
+int PeriodCount(const std::string& text)
 {
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc)
-                throw UsageError(arg + " needs a value");
-            return argv[++i];
-        };
-        if (arg == "--data-dir") {
-            options.DataDir = value();
-        } else if (arg == "--periods") {
-            const std::string text = value();
-            int n = 0;
-            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-            if (error != std::errc() || end != text.data() + text.size() || n < qv::kMinPeriods || n > qv::kMaxPeriods)
-                throw UsageError("--periods takes a number from 3 to 8, not '" + text + "'");
-            options.Periods = n;
-        } else if (arg == "--percent") {
-            options.Percent = true;
-        } else if (arg == "--format") {
-            const std::string text = value();
-            if (text != "tsv" && text != "json")
-                throw UsageError("--format takes tsv or json, not '" + text + "'");
-            options.Format = text == "json" ? ofJson : ofTsv;
-        } else if (arg == "--write-templates") {
-            options.TemplatesDir = value();
-        } else {
-            throw UsageError("unknown argument '" + arg + "'");
-        }
-    }
-    return options;
+    int n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc() || end != text.data() + text.size() || n < qv::kMinPeriods || n > qv::kMaxPeriods)
+        throw CLI::ValidationError("--periods", "takes a number from 3 to 8, not '" + text + "'");
+    return n;
+}
+
+void DeclareOptions(CLI::App& app, Options& options)
+{
+    app.add_option("--data-dir", options.DataDir, "The directory of the files (default: the program's).")
+        ->type_name("DIR");
+    app.add_option_function<std::string>(
+           "--periods", [&options](const std::string& text) { options.Periods = PeriodCount(text); },
+           "The number of periods, 3 to 8, instead of the saved setting.")
+        ->type_name("N");
+    app.add_flag("--percent", options.Percent, "Show the ratios in percent instead of the saved setting.");
+    app.add_option_function<std::string>(
+           "--format", [&options](const std::string& text) { options.Format = text == "json" ? ofJson : ofTsv; },
+           "The output's format (default: tsv).")
+        ->type_name("FORMAT")
+        ->check(CLI::IsMember({"tsv", "json"}));
+    app.add_option_function<std::string>(
+           "--write-templates", [&options](const std::string& text) { options.TemplatesDir = text; },
+           "Write the five empty templates into DIR instead, to start a new enterprise's files.")
+        ->type_name("DIR");
 }
 
 // A named row as printed: a group heading alone, a result with its period values.
@@ -127,69 +111,61 @@ bool IsDuPontRow(int row)
     return row >= 1 && row <= 5;
 }
 
-void PrintTsv(const std::vector<std::string>& headings, const std::vector<ReportTable>& tables)
+void PrintTsv(qv::OutputStream& out, const std::vector<std::string>& headings, const std::vector<ReportTable>& tables)
 {
     for (size_t t = 0; t < tables.size(); ++t) {
         if (t > 0)
-            std::cout << '\n';
-        std::cout << tables[t].Title;
-        for (const std::string& heading : headings)
-            std::cout << '\t' << heading;
-        std::cout << '\n';
+            out.Put('\n');
+        out.Write(tables[t].Title);
+        for (const std::string& heading : headings) {
+            out.Put('\t');
+            out.Write(heading);
+        }
+        out.Put('\n');
         for (const ReportRow& row : tables[t].Rows) {
-            std::cout << row.Name;
-            for (const std::string& text : row.Texts)
-                std::cout << '\t' << text;
-            std::cout << '\n';
+            out.Write(row.Name);
+            for (const std::string& text : row.Texts) {
+                out.Put('\t');
+                out.Write(text);
+            }
+            out.Put('\n');
         }
     }
 }
 
-std::string JsonString(std::string_view text)
+// Four decimals, rounded as the tables show them; the locale's decimal point is "." as JSON needs. A value that
+// is no number (none that a computation writes) takes the writer's strings for them.
+void JsonValue(qv::JsonWriter& j, double value)
 {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-            out += escape;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    if (std::isfinite(value))
+        j.NumberText(qv::FormatFloat("0.0000", value, qv::XLManager().GetLocale()));
+    else
+        j.Number(value);
 }
 
-// Four decimals, rounded as the tables show them; the locale's decimal point is "." as JSON needs.
-std::string JsonNumber(double value)
+void PrintJson(qv::OutputStream& out, const std::vector<std::string>& headings, const std::vector<ReportTable>& tables,
+               int factor)
 {
-    return qv::FormatFloat("0.0000", value, qv::XLManager().GetLocale());
-}
-
-void PrintJson(const std::vector<std::string>& headings, const std::vector<ReportTable>& tables, int factor)
-{
-    std::cout << "{\n  \"periods\": [";
-    for (size_t i = 0; i < headings.size(); ++i)
-        std::cout << (i ? ", " : "") << JsonString(headings[i]);
-    std::cout << "],\n  \"displayFactor\": " << factor;
+    qv::JsonWriter j(out);
+    j.BeginObject();
+    j.Key("periods").BeginArray(qv::JsonLayout::OneLine);
+    for (const std::string& heading : headings)
+        j.String(heading);
+    j.EndArray();
+    j.Key("displayFactor").Number(static_cast<long long>(factor));
     for (const ReportTable& table : tables) {
-        std::cout << ",\n  " << JsonString(table.Key) << ": [";
-        bool first = true;
+        j.Key(table.Key).BeginArray();
         for (const ReportRow& row : table.Rows) {
             if (!row.HasValues)
                 continue;
-            std::cout << (first ? "\n" : ",\n") << "    {\"name\": " << JsonString(row.Name) << ", \"values\": [";
-            for (size_t i = 0; i < row.Values.size(); ++i)
-                std::cout << (i ? ", " : "") << JsonNumber(row.Values[i]);
-            std::cout << "]}";
-            first = false;
+            j.BeginObject(qv::JsonLayout::OneLine).Key("name").String(row.Name).Key("values").BeginArray();
+            for (double value : row.Values)
+                JsonValue(j, value);
+            j.EndArray().EndObject();
         }
-        std::cout << "\n  ]";
+        j.EndArray();
     }
-    std::cout << "\n}\n";
+    j.EndObject();
 }
 
 void WriteTemplates(const std::string& directory)
@@ -247,11 +223,12 @@ int Run(const Options& options)
     const std::vector<ReportTable> tables = {
         TableOf(ratios, "ratios", CellText(ratios, 1, 0), periods, IsRatioRow),
         TableOf(document.Sheet(qv::fsDuPont), "dupont", "杜邦指标分析", periods, IsDuPontRow)};
+    qv::OutputStream out(std::cout);
     if (options.Format == ofJson)
-        PrintJson(headings, tables, document.DisplayFactor());
+        PrintJson(out, headings, tables, document.DisplayFactor());
     else
-        PrintTsv(headings, tables);
-    std::cout.flush();
+        PrintTsv(out, headings, tables);
+    out.Flush();
     for (const std::string& error : errors)
         std::cerr << "quorvane-report: " << error << '\n';
     return errors.empty() ? 0 : 1;
@@ -261,14 +238,12 @@ int Run(const Options& options)
 
 int main(int argc, char** argv)
 {
-    qv::InitEngine();
-    try {
-        return Run(ParseOptions(argc, argv));
-    } catch (const UsageError& e) {
-        std::cerr << "quorvane-report: " << e.Message << '\n' << kUsage;
-        return 2;
-    } catch (const qv::EPlatformError& e) {
-        std::cerr << "quorvane-report: " << e.Message() << '\n';
-        return 2;
-    }
+    CLI::App app("Prints the ratio table and the DuPont table computed from the statement files and myini.ini.",
+                 "quorvane-report");
+    app.footer("Exit status: 0 done, 1 a computation failed (after printing), 2 unreadable files, a wrong command "
+               "line or an output that cannot be written.");
+    Options options;
+    DeclareOptions(app, options);
+    return qv::RunTool(app, {.WrongCommandLine = 2, .Error = 2, .UnwritableOutput = 2}, argc, argv,
+                       [&] { return Run(options); });
 }

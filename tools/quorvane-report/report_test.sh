@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# quorvane-report and quorvane-example-data end to end: the example's files, both formats, the exit statuses.
+# quorvane-report and quorvane-example-data end to end: the example's files, both formats, the exit statuses,
+# --help and --version, unwritable output.
 set -euo pipefail
 report=$1
 example_data=$2
@@ -72,5 +73,20 @@ for args in "--periods 9" "--format xml" "--bogus" "--data-dir" "--data-dir $dir
     status=$?
     set -e
     [ "$status" -eq 2 ]
+done
+
+# --help and --version print and succeed.
+"$report" --help | grep -q -- "--data-dir DIR"
+"$report" --version | grep -qx "quorvane-report [0-9]*\.[0-9]*"
+
+# Output that cannot be written (a full disk) is status 2 with the reason, whatever was to be printed.
+for args in "--data-dir $example" "--data-dir $example --format json" "--help" "--version"; do
+    set +e
+    # shellcheck disable=SC2086
+    "$report" $args > /dev/full 2> "$dir/full.err"
+    status=$?
+    set -e
+    [ "$status" -eq 2 ]
+    grep -qx "quorvane-report: cannot write the output: No space left on device" "$dir/full.err"
 done
 echo "quorvane-report ok"

@@ -42,6 +42,26 @@ check 1 "" --sheet
 check 1 "" --sheet /nonexistent/sheet.dat "1"
 check 1 ""
 
+# An expression may begin with one "-" without "--": "-h1" is minus cell H1, not a request for help.
+check 1 "double -6
+empty
+error EXLUnknown \"Unknown Identifier: h1\" 3" "-2*3" "-A1" "-h1"
+
+# Output that cannot be written (a full disk) ends with status 2 and the reason, the help and version too.
+for args in "1" "--help" "--version"; do
+    # shellcheck disable=SC2086
+    message=$("$xlcalc" $args 2>&1 >/dev/full)
+    status=$?
+    if [ "$status" != 2 ] || [ "$message" != "xlcalc: cannot write the output: No space left on device" ]; then
+        echo "FAIL: xlcalc $args > /dev/full: status $status, message: $message"
+        failures=$((failures + 1))
+    fi
+done
+case $("$xlcalc" --version) in
+"xlcalc "[0-9]*.[0-9]*) ;;
+*) echo "FAIL: xlcalc --version"; failures=$((failures + 1)) ;;
+esac
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures xlcalc check(s) failed"
     exit 1

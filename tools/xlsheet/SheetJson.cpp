@@ -1,11 +1,12 @@
 // The JSON shape of a sheet: properties, base styles, sizes, sections with their layers, and cells.
 #include "SheetJson.h"
 
-#include "JsonWriter.h"
 #include "platform/DateTime.h"
 #include "platform/Locale.h"
 #include "sheet/Sheet.h"
+#include "tools/common/JsonWriter.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace qv {
@@ -97,7 +98,13 @@ void Value(JsonWriter& j, const Variant& v)
         j.String(CurrToStrFixed(v.AsCurrency(), Locale::ChinaDefault()));
         break;
     case VarKind::DateTime:
-        j.BeginObject().Key("double").Number(v.AsDateTime()).Key("iso").String(IsoText(v.AsDateTime())).EndObject();
+        j.BeginObject().Key("double").Number(v.AsDateTime()).Key("iso");
+        // A non-finite day count names no date.
+        if (std::isfinite(v.AsDateTime()))
+            j.String(IsoText(v.AsDateTime()));
+        else
+            j.Null();
+        j.EndObject();
         break;
     case VarKind::Boolean:
         j.Boolean(v.AsBoolean());
@@ -248,7 +255,7 @@ void Properties(JsonWriter& j, const TXLSheet& s)
 
 } // namespace
 
-void WriteSheetJson(TXLSheet& sheet, std::ostream& out)
+void WriteSheetJson(TXLSheet& sheet, OutputStream& out)
 {
     JsonWriter j(out);
     j.BeginObject();

@@ -1,12 +1,12 @@
 // A whole sheet as JSON, for inspecting files.
 #pragma once
 
-#include <ostream>
-
 namespace qv {
 
+class OutputStream;
 class TXLSheet;
 
-void WriteSheetJson(TXLSheet& sheet, std::ostream& out);
+// The JSON the README's xlsheet paragraph describes, streamed into out as it is produced.
+void WriteSheetJson(TXLSheet& sheet, OutputStream& out);
 
 } // namespace qv

@@ -1,56 +1,62 @@
 // xlsheet: prints a whole-sheet file as JSON or as text, or loads and saves it again.
 #include "SheetJson.h"
-#include "formula/Engine.h"
-#include "platform/CommandMain.h"
 #include "sheet/Sheet.h"
+#include "tools/common/OutputStream.h"
+#include "tools/common/ToolMain.h"
 
 #include <iostream>
 #include <string>
 
 namespace {
 
-constexpr const char* kUsage = "usage: xlsheet dump FILE | xlsheet text FILE | xlsheet resave IN OUT\n";
-
 // The client area's display texts, one tab-separated line per row; positions inside a merged range but its
 // top-left are empty.
-void PrintText(qv::TXLSheet& sheet)
+void PrintText(qv::TXLSheet& sheet, qv::OutputStream& out)
 {
     qv::TXLSection& client = sheet.Section(qv::sClient);
     for (int row = 0; row < sheet.RowCount(); ++row) {
-        std::string line;
+        const qv::TXLRow* cells = client.Get(row);
         for (int col = 0; col < sheet.ColCount(); ++col) {
             if (col > 0)
-                line += '\t';
-            const qv::TXLRow* cells = client.Get(row);
+                out.Put('\t');
             if (qv::TXLCell* cell = cells ? cells->Get(col) : nullptr)
-                line += cell->GetDisplayText();
+                out.Write(cell->GetDisplayText());
         }
-        std::cout << line << '\n';
+        out.Put('\n');
     }
-}
-
-int Run(int argc, char** argv)
-{
-    const std::string command = argc > 1 ? argv[1] : "";
-    if (!((command == "dump" || command == "text") && argc == 3) && !(command == "resave" && argc == 4)) {
-        std::cerr << kUsage;
-        return 1;
-    }
-    qv::TXLSheet sheet;
-    sheet.LoadFromFile(argv[2]);
-    if (command == "dump")
-        qv::WriteSheetJson(sheet, std::cout);
-    else if (command == "text")
-        PrintText(sheet);
-    else
-        sheet.SaveToFile(argv[3]);
-    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qv::InitEngine();
-    return qv::RunCommand("xlsheet", 2, Run, argc, argv);
+    CLI::App app("Prints a whole-sheet file as JSON or as text, or loads and saves it again.", "xlsheet");
+    app.footer("Exit status: 0 done, 1 a wrong command line, 2 an unreadable or damaged file, a file that cannot be "
+               "saved or an output that cannot be written.");
+    app.require_subcommand(1);
+    std::string file;
+    std::string target;
+    CLI::App* dump = app.add_subcommand("dump", "Print the sheet as JSON.");
+    dump->add_option("FILE", file, "A whole-sheet file.")->required();
+    CLI::App* text = app.add_subcommand("text", "Print the client area's display texts, tab-separated.");
+    text->add_option("FILE", file, "A whole-sheet file.")->required();
+    CLI::App* resave = app.add_subcommand("resave", "Load IN and save it as OUT.");
+    resave->add_option("IN", file, "A whole-sheet file.")->required();
+    resave->add_option("OUT", target, "The file to write.")->required();
+
+    return qv::RunTool(app, {.WrongCommandLine = 1, .Error = 2, .UnwritableOutput = 2}, argc, argv, [&] {
+        qv::TXLSheet sheet;
+        sheet.LoadFromFile(file);
+        if (app.got_subcommand(resave)) {
+            sheet.SaveToFile(target);
+            return 0;
+        }
+        qv::OutputStream out(std::cout);
+        if (app.got_subcommand(dump))
+            qv::WriteSheetJson(sheet, out);
+        else
+            PrintText(sheet, out);
+        out.Flush();
+        return 0;
+    });
 }

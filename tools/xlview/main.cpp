@@ -1,9 +1,8 @@
 // xlview: a whole-sheet file in a grid window, or rendered off screen to a PNG file.
-#include "formula/Engine.h"
 #include "grid/Grid.h"
 #include "grid/QtCanvas.h"
-#include "platform/Errors.h"
 #include "sheet/Sheet.h"
+#include "tools/common/ToolMain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -18,17 +17,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: xlview FILE [--scale N] [--select L,T,R,B] [--current C,R] [--screenshot OUT.png --size WxH]\n"
-    "Shows the sheet in a window; with --screenshot renders it off screen (QT_QPA_PLATFORM=offscreen by default)\n"
-    "into a PNG of the given size (800x600 without --size) and exits. Cells are client ones, counted from 0;\n"
-    "--select takes the right and bottom exclusive.\n"
-    "Exit status: 0 done, 1 a wrong command line or an unwritable image, 2 an unreadable sheet file.\n";
-
-struct UsageError {
-    std::string Message;
-};
 
 struct Options {
     std::string File;
@@ -49,7 +37,7 @@ std::vector<int> Numbers(std::string_view text, std::string_view option)
         int value = 0;
         const auto [next, error] = std::from_chars(at, end, value);
         if (error != std::errc())
-            throw UsageError{std::string(option) + " takes numbers, not '" + std::string(text) + "'"};
+            throw CLI::ValidationError(std::string(option), "takes numbers, not '" + std::string(text) + "'");
         numbers.push_back(value);
         if (next == end)
             return numbers;
@@ -59,53 +47,57 @@ std::vector<int> Numbers(std::string_view text, std::string_view option)
             if (rest.substr(0, s.size()) == s)
                 separator = s.size();
         if (separator == 0 || separator == rest.size())
-            throw UsageError{std::string(option) + " takes numbers, not '" + std::string(text) + "'"};
+            throw CLI::ValidationError(std::string(option), "takes numbers, not '" + std::string(text) + "'");
         at = next + separator;
     }
 }
 
-Options ParseOptions(int argc, char** argv)
+// Exactly count numbers.
+std::vector<int> Counted(const std::string& text, std::string_view option, size_t count)
 {
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc)
-                throw UsageError{arg + " needs a value"};
-            return argv[++i];
-        };
-        auto counted = [&](size_t count) {
-            const std::vector<int> numbers = Numbers(value(), arg);
-            if (numbers.size() != count)
-                throw UsageError{arg + " takes " + std::to_string(count) + " numbers"};
-            return numbers;
-        };
-        if (arg == "--scale") {
-            options.Scale = counted(1)[0];
-        } else if (arg == "--select") {
-            const std::vector<int> n = counted(4);
-            options.Select = qv::Rect{n[0], n[1], n[2], n[3]};
-        } else if (arg == "--current") {
-            const std::vector<int> n = counted(2);
-            options.Current = qv::Point{n[0], n[1]};
-        } else if (arg == "--screenshot") {
-            options.Screenshot = value();
-        } else if (arg == "--size") {
-            const std::vector<int> n = counted(2);
-            if (n[0] <= 0 || n[1] <= 0)
-                throw UsageError{"--size takes a positive width and height"};
-            options.WindowSize = {n[0], n[1]};
-        } else if (!arg.empty() && arg[0] == '-') {
-            throw UsageError{"unknown option " + arg};
-        } else if (options.File.empty()) {
-            options.File = arg;
-        } else {
-            throw UsageError{"one file only"};
-        }
-    }
-    if (options.File.empty())
-        throw UsageError{"no sheet file given"};
-    return options;
+    std::vector<int> numbers = Numbers(text, option);
+    if (numbers.size() != count)
+        throw CLI::ValidationError(std::string(option), "takes " + std::to_string(count) + " numbers");
+    return numbers;
+}
+
+void DeclareOptions(CLI::App& app, Options& options)
+{
+    app.add_option("FILE", options.File, "A whole-sheet file.")->required();
+    app.add_option_function<std::string>(
+           "--scale", [&options](const std::string& text) { options.Scale = Counted(text, "--scale", 1)[0]; },
+           "The grid's scale in percent (default: 100).")
+        ->type_name("N");
+    app.add_option_function<std::string>(
+           "--select",
+           [&options](const std::string& text) {
+               const std::vector<int> n = Counted(text, "--select", 4);
+               options.Select = qv::Rect{n[0], n[1], n[2], n[3]};
+           },
+           "The selection, right and bottom exclusive.")
+        ->type_name("L,T,R,B");
+    app.add_option_function<std::string>(
+           "--current",
+           [&options](const std::string& text) {
+               const std::vector<int> n = Counted(text, "--current", 2);
+               options.Current = qv::Point{n[0], n[1]};
+           },
+           "The current cell.")
+        ->type_name("C,R");
+    app.add_option_function<std::string>(
+           "--screenshot", [&options](const std::string& text) { options.Screenshot = text; },
+           "Render off screen into this PNG file and exit.")
+        ->type_name("OUT.png");
+    app.add_option_function<std::string>(
+           "--size",
+           [&options](const std::string& text) {
+               const std::vector<int> n = Counted(text, "--size", 2);
+               if (n[0] <= 0 || n[1] <= 0)
+                   throw CLI::ValidationError("--size", "takes a positive width and height");
+               options.WindowSize = {n[0], n[1]};
+           },
+           "The window's or the image's size (default: 800x600).")
+        ->type_name("WxH");
 }
 
 int Run(const Options& options, QApplication& app)
@@ -145,22 +137,19 @@ int Run(const Options& options, QApplication& app)
 
 int main(int argc, char** argv)
 {
-    qv::InitEngine();
+    CLI::App app("Shows a whole-sheet file in the grid, as the application's statement pages do; with --screenshot "
+                 "renders it off screen (QT_QPA_PLATFORM=offscreen unless a platform is chosen) and exits. Cells "
+                 "are client cells counted from 0.",
+                 "xlview");
+    app.footer("Exit status: 0 done, 1 a wrong command line, an unwritable image or output, 2 an unreadable sheet "
+               "file.");
     Options options;
-    try {
-        options = ParseOptions(argc, argv);
-    } catch (const UsageError& e) {
-        std::cerr << "xlview: " << e.Message << '\n' << kUsage;
-        return 1;
-    }
-    // Headless unless the caller chose a platform.
-    if (options.Screenshot && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    try {
-        return Run(options, app);
-    } catch (const qv::EPlatformError& e) {
-        std::cerr << "xlview: " << e.Message() << '\n';
-        return 2;
-    }
+    DeclareOptions(app, options);
+    return qv::RunTool(app, {.WrongCommandLine = 1, .Error = 2, .UnwritableOutput = 1}, argc, argv, [&] {
+        // Headless unless the caller chose a platform.
+        if (options.Screenshot && !std::getenv("QT_QPA_PLATFORM"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        QApplication application(argc, argv);
+        return Run(options, application);
+    });
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The xlview tool headless: a sheet file rendered to a PNG of the asked size; damage exits with status 2.
+# The xlview tool headless: a sheet file rendered to a PNG of the asked size; damage exits with status 2; --help
+# and --version.
 set -euo pipefail
 tool=$1
 dir=$(mktemp -d)
@@ -25,4 +26,16 @@ set +e
 status=$?
 set -e
 [ "$status" -eq 1 ]
+
+# --help and --version need no display; standard output that cannot be written is status 1, as an image is.
+"$tool" --help | grep -q -- "--screenshot OUT.png"
+"$tool" --version | grep -qx "xlview [0-9]*\.[0-9]*"
+for args in "--help" "--version"; do
+    set +e
+    "$tool" $args > /dev/full 2> "$dir/err.txt"
+    status=$?
+    set -e
+    [ "$status" -eq 1 ]
+    grep -qx "xlview: cannot write the output: No space left on device" "$dir/err.txt"
+done
 echo "xlview ok"
