@@ -31,14 +31,14 @@ constexpr const char* kFlatScrollBars =
 
 // A pane's column list is the client part in the body and the column-title strip, else the title part; its row
 // list the client part in the body and the row-title strip.
-int ColumnPart(TXLSector pane)
+TXLPart ColumnPart(TXLSector pane)
 {
-    return pane == sClient || pane == sCols ? 1 : 0;
+    return pane == sClient || pane == sCols ? ptClient : ptTitles;
 }
 
-int RowPart(TXLSector pane)
+TXLPart RowPart(TXLSector pane)
 {
-    return pane == sClient || pane == sRows ? 1 : 0;
+    return pane == sClient || pane == sRows ? ptClient : ptTitles;
 }
 
 int& Along(Point& p, TXLAxis axis)
@@ -196,9 +196,9 @@ void TXLGrid::SetShowHint(bool on)
 
 // ---- Sizes and layout
 
-std::array<TXLView*, 2> TXLGrid::PanesOf(TXLAxis axis, int part) const
+std::array<TXLView*, 2> TXLGrid::PanesOf(TXLAxis axis, TXLPart part) const
 {
-    if (part == 1)
+    if (part == ptClient)
         return {&View(axis), &View(sClient)};
     return {&View(static_cast<TXLSector>(axis ^ 1)), &View(sTitle)};
 }
@@ -214,7 +214,7 @@ void TXLGrid::UpdateSizes(TXLAxes axes)
         for (TXLAxis axis : {sCols, sRows}) {
             if (!(axes & AxisBit(axis)))
                 continue;
-            for (int part = 0; part < 2; ++part) {
+            for (TXLPart part : {ptTitles, ptClient}) {
                 const TXLSizeList& source = m_sheet->Sizes(axis, part);
                 TXLSizeList& scaled = MutableList(axis, part);
                 scaled.SetDefault(Scaled(source.Default()));
@@ -473,12 +473,12 @@ void TXLGrid::PageChanged()
         PageBreaksChanged();
 }
 
-void TXLGrid::SizesChanged(TXLAxes axes, int)
+void TXLGrid::SizesChanged(TXLAxes axes, TXLPart)
 {
     UpdateSizes(axes);
 }
 
-void TXLGrid::ItemsInserted(TXLAxis axis, int part, int index, int count)
+void TXLGrid::ItemsInserted(TXLAxis axis, TXLPart part, int index, int count)
 {
     TXLSizeList& list = MutableList(axis, part);
     list.InsertDelete(index, count);
@@ -487,7 +487,7 @@ void TXLGrid::ItemsInserted(TXLAxis axis, int part, int index, int count)
     UpdateSizes(AxisBit(axis));
 }
 
-void TXLGrid::SizeChanged(TXLAxis axis, int part, int index)
+void TXLGrid::SizeChanged(TXLAxis axis, TXLPart part, int index)
 {
     if (!m_sheet)
         return;

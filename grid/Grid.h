@@ -19,7 +19,7 @@ class TXLSheet;
 
 // A frame with a lowered bevel holding the column-title strip, the row-title strip, the corner and the body
 // (indexed by TXLSector), and the body's two scroll bars. It keeps the sheet's column widths and row heights
-// scaled to Scale in four lists (axis × 2 + part; part 0 titles, 1 client) that the panes read. The sheet is
+// scaled to Scale in four lists (axis × 2 + part) that the panes read. The sheet is
 // referenced, not owned; the grid registers with it as a user and follows its reports.
 class TXLGrid : public QFrame, public IXLSheetUser, public IXLPaneOwner {
 public:
@@ -65,8 +65,8 @@ public:
 
     TXLView& View(TXLSector sector) const { return *m_views[sector]; }
     TXLPane& Pane(TXLSector sector) const override;
-    // The scaled list of an axis part (0 titles, 1 client).
-    const TXLSizeList& ScaledList(TXLAxis axis, int part) const { return m_scaled[axis * 2 + part]; }
+    // The scaled list of an axis part.
+    const TXLSizeList& ScaledList(TXLAxis axis, TXLPart part) const { return m_scaled[axis * 2 + part]; }
     // The body's bar of an axis (sCols: horizontal).
     QScrollBar& ScrollBar(TXLAxis axis) const { return *m_bars[axis]; }
 
@@ -91,9 +91,9 @@ public:
     void InvalidateSector(TXLSector sector) override;
     void InvalidateAll() override;
     void PageChanged() override;
-    void SizesChanged(TXLAxes axes, int part) override;
-    void ItemsInserted(TXLAxis axis, int part, int index, int count) override;
-    void SizeChanged(TXLAxis axis, int part, int index) override;
+    void SizesChanged(TXLAxes axes, TXLPart part) override;
+    void ItemsInserted(TXLAxis axis, TXLPart part, int index, int count) override;
+    void SizeChanged(TXLAxis axis, TXLPart part, int index) override;
     void CellsChanged(TXLSector sector, const Rect* rect) override;
     void SheetDetached() override;
     void CellRemoved(TXLCell& cell) override;
@@ -110,9 +110,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    TXLSizeList& MutableList(TXLAxis axis, int part) { return m_scaled[axis * 2 + part]; }
+    TXLSizeList& MutableList(TXLAxis axis, TXLPart part) { return m_scaled[axis * 2 + part]; }
     // The two panes that show the list (axis, part).
-    std::array<TXLView*, 2> PanesOf(TXLAxis axis, int part) const;
+    std::array<TXLView*, 2> PanesOf(TXLAxis axis, TXLPart part) const;
     void PageBreaksChanged();
     void ReapplySelections();
     void SetLink(TXLGrid* TXLGrid::*link, TXLGrid* grid);

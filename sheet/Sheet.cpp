@@ -16,11 +16,11 @@ constexpr int kMinPrintScale = 25;
 constexpr int kMaxPrintScale = 500;
 
 // The sections holding each part of an axis, cut when that part's count is lowered.
-std::vector<TXLSector> SectionsOfPart(TXLAxis axis, int part)
+std::vector<TXLSector> SectionsOfPart(TXLAxis axis, TXLPart part)
 {
     if (axis == sCols)
-        return part == 1 ? std::vector<TXLSector>{sCols, sClient} : std::vector<TXLSector>{sRows, sTitle};
-    return part == 1 ? std::vector<TXLSector>{sRows, sClient} : std::vector<TXLSector>{sCols, sTitle};
+        return part == ptClient ? std::vector<TXLSector>{sCols, sClient} : std::vector<TXLSector>{sRows, sTitle};
+    return part == ptClient ? std::vector<TXLSector>{sRows, sClient} : std::vector<TXLSector>{sCols, sTitle};
 }
 
 } // namespace
@@ -119,7 +119,7 @@ int TXLSheet::IterateCells(const Rect& rect, TXLCellWalk walk, const std::functi
     return visited;
 }
 
-void TXLSheet::SetCount(TXLAxis axis, int part, int count)
+void TXLSheet::SetCount(TXLAxis axis, TXLPart part, int count)
 {
     count = std::max(0, count);
     TXLSizeList& sizes = m_sizes[axis][part];
@@ -128,14 +128,14 @@ void TXLSheet::SetCount(TXLAxis axis, int part, int count)
             for (TXLSector sector : SectionsOfPart(axis, part))
                 m_sections[sector]->Truncate(axis, count);
         sizes.SetCount(count);
-        Notify([&](IXLSheetUser* u) { u->SizesChanged(AxisBit(axis), 1); });
+        Notify([&](IXLSheetUser* u) { u->SizesChanged(AxisBit(axis), ptClient); });
     }
     m_hidden[axis][part].SetCount(count);
 }
 
 void TXLSheet::SetDefaultSize(TXLAxis axis, int size)
 {
-    for (int part = 0; part < 2; ++part) {
+    for (TXLPart part : {ptTitles, ptClient}) {
         TXLSizeList& sizes = m_sizes[axis][part];
         if (sizes.Default() == size && sizes.IsEmpty())
             continue;
@@ -162,11 +162,11 @@ void TXLSheet::SetMaxSize(TXLAxis axis, int size)
             SetSize(index, axis, size);
 }
 
-std::pair<int, int> TXLSheet::PartOf(int index, TXLAxis axis) const
+std::pair<TXLPart, int> TXLSheet::PartOf(int index, TXLAxis axis) const
 {
     if (index < 0)
-        return {0, index + m_sizes[axis][0].Count()};
-    return {1, index};
+        return {ptTitles, index + m_sizes[axis][ptTitles].Count()};
+    return {ptClient, index};
 }
 
 int TXLSheet::GetSize(int index, TXLAxis axis) const
@@ -192,8 +192,8 @@ void TXLSheet::SetSize(int index, TXLAxis axis, int size)
 
 void TXLSheet::ApplySize(TXLAxis axis, int index, int size)
 {
-    const std::pair<int, int> where = PartOf(index, axis);
-    const int part = where.first;
+    const std::pair<TXLPart, int> where = PartOf(index, axis);
+    const TXLPart part = where.first;
     const int pos = where.second;
     if (OnSizing)
         OnSizing(*this, axis, index, size);

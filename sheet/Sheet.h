@@ -57,10 +57,10 @@ public:
     int RowCount() const { return m_sizes[sRows][1].Count(); }
     int TitleCols() const { return m_sizes[sCols][0].Count(); }
     int TitleRows() const { return m_sizes[sRows][0].Count(); }
-    void SetColCount(int count) { SetCount(sCols, 1, count); }
-    void SetRowCount(int count) { SetCount(sRows, 1, count); }
-    void SetTitleCols(int count) { SetCount(sCols, 0, count); }
-    void SetTitleRows(int count) { SetCount(sRows, 0, count); }
+    void SetColCount(int count) { SetCount(sCols, ptClient, count); }
+    void SetRowCount(int count) { SetCount(sRows, ptClient, count); }
+    void SetTitleCols(int count) { SetCount(sCols, ptTitles, count); }
+    void SetTitleRows(int count) { SetCount(sRows, ptTitles, count); }
     // Default sizes; assigning one drops every explicit size of the axis.
     int ColDefWidth() const { return m_sizes[sCols][1].Default(); }
     int RowDefHeight() const { return m_sizes[sRows][1].Default(); }
@@ -81,9 +81,8 @@ public:
     // The widest (tallest) measure of the column's (row's) cells on the measuring canvas; the default when 0.
     int AutoColWidth(int col);
     int AutoRowHeight(int row);
-    // part 0 titles, 1 client.
-    const TXLSizeList& Sizes(TXLAxis axis, int part) const { return m_sizes[axis][part]; }
-    const TXLSizeList& HiddenSizes(TXLAxis axis, int part) const { return m_hidden[axis][part]; }
+    const TXLSizeList& Sizes(TXLAxis axis, TXLPart part) const { return m_sizes[axis][part]; }
+    const TXLSizeList& HiddenSizes(TXLAxis axis, TXLPart part) const { return m_hidden[axis][part]; }
 
     // Nesting update brackets: inside them repaint requests merge into one InvalidateAll at the end.
     void BeginUpdate();
@@ -200,7 +199,7 @@ public:
     std::string FireGetCellHint(Point local) const;
 
 private:
-    void SetCount(TXLAxis axis, int part, int count);
+    void SetCount(TXLAxis axis, TXLPart part, int count);
     void ReadLists(ByteReader& reader);
     void ReadSections(ByteReader& reader);
     void ReadProperty(const std::string& name, const struct ComponentValue& value, size_t at, ReadProgress* progress);
@@ -210,8 +209,8 @@ private:
     void SetDefaultSize(TXLAxis axis, int size);
     void SetMaxSize(TXLAxis axis, int size);
     void ApplySize(TXLAxis axis, int index, int size);
-    // The part (0 titles, 1 client) and position of a sheet index on an axis.
-    std::pair<int, int> PartOf(int index, TXLAxis axis) const;
+    // The part and position of a sheet index on an axis.
+    std::pair<TXLPart, int> PartOf(int index, TXLAxis axis) const;
     int AutoSize(int index, TXLAxis axis);
     // Tells every user, in registration order; a user may unregister while being told, so a copy is walked.
     template <class Fn> void Notify(Fn fn)

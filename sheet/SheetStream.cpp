@@ -277,7 +277,7 @@ void TXLSheet::ReadSections(ByteReader& reader)
         }
     }
     Notify([](IXLSheetUser* u) {
-        u->SizesChanged(0, 1);
+        u->SizesChanged(0, ptClient);
         u->UnionsChanged(true);
         u->InvalidateAll();
     });

@@ -21,10 +21,10 @@ public:
     virtual void InvalidateAll() = 0;
     // Margins, print titles, grid lines, hidden printing or scale changed.
     virtual void PageChanged() = 0;
-    // Counts (part 1) or default sizes (part 0 titles, 1 client) of the axes changed; an empty set means all.
-    virtual void SizesChanged(TXLAxes axes, int part) = 0;
-    virtual void ItemsInserted(TXLAxis axis, int part, int index, int count) = 0;
-    virtual void SizeChanged(TXLAxis axis, int part, int index) = 0;
+    // Counts (ptClient) or default sizes (of the part) of the axes changed; an empty set means all.
+    virtual void SizesChanged(TXLAxes axes, TXLPart part) = 0;
+    virtual void ItemsInserted(TXLAxis axis, TXLPart part, int index, int count) = 0;
+    virtual void SizeChanged(TXLAxis axis, TXLPart part, int index) = 0;
     // Values or properties of cells in rect changed; nullptr: the sector's base style changed.
     virtual void CellsChanged(TXLSector sector, const Rect* rect) = 0;
     // The sheet is being destroyed; the user drops its reference.

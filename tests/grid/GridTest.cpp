@@ -89,7 +89,7 @@ TEST(Grid, AtScale150EachSizeIsScaledAndTruncatedOnItsOwn)
     fixture.sheet.SetSize(2, sCols, 61);
     fixture.sheet.SetSize(5, sCols, 61);
     fixture.grid.SetScale(150);
-    const TXLSizeList& columns = fixture.grid.ScaledList(sCols, 1);
+    const TXLSizeList& columns = fixture.grid.ScaledList(sCols, ptClient);
     EXPECT_EQ(columns.GetValue(2), 91);
     EXPECT_EQ(columns.GetValue(0), 90);
     // Six columns of 90 and two of 91; scaling the sheet's total of 482 would give 723.
@@ -123,7 +123,7 @@ TEST(Grid, ASizeChangeInTheSheetReachesBothPanesThatShowTheList)
     EXPECT_EQ(fixture.Body().Extent().y, 325);
     EXPECT_EQ(fixture.grid.View(sRows).Extent().y, 325);
     fixture.sheet.SetVisible(3, sRows, false);
-    EXPECT_EQ(fixture.grid.ScaledList(sRows, 1).GetValue(3), 0);
+    EXPECT_EQ(fixture.grid.ScaledList(sRows, ptClient).GetValue(3), 0);
     EXPECT_EQ(fixture.Body().Extent().y, 285);
 }
 

@@ -45,12 +45,12 @@ public:
     void InvalidateSector(TXLSector sector) override { Events.push_back("InvalidateSector " + std::to_string(sector)); }
     void InvalidateAll() override { Events.push_back("InvalidateAll"); }
     void PageChanged() override { Events.push_back("PageChanged"); }
-    void SizesChanged(TXLAxes axes, int part) override
+    void SizesChanged(TXLAxes axes, TXLPart part) override
     {
         Events.push_back("SizesChanged " + std::to_string(axes) + " " + std::to_string(part));
     }
-    void ItemsInserted(TXLAxis, int, int, int) override { Events.push_back("ItemsInserted"); }
-    void SizeChanged(TXLAxis axis, int part, int index) override
+    void ItemsInserted(TXLAxis, TXLPart, int, int) override { Events.push_back("ItemsInserted"); }
+    void SizeChanged(TXLAxis axis, TXLPart part, int index) override
     {
         Events.push_back("SizeChanged " + std::to_string(axis) + " " + std::to_string(part) + " " +
                          std::to_string(index));

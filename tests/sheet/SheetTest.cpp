@@ -151,12 +151,12 @@ TEST(Sheet, HiddenItemsRememberTheirSize)
     sheet.SetVisible(1, sCols, false);
     EXPECT_FALSE(sheet.IsVisible(1, sCols));
     EXPECT_EQ(sheet.GetSize(1, sCols), 80);
-    EXPECT_EQ(sheet.Sizes(sCols, 1).GetValue(1), 0);
+    EXPECT_EQ(sheet.Sizes(sCols, ptClient).GetValue(1), 0);
     sheet.SetSize(1, sCols, 90); // replaces the remembered size
     sheet.SetVisible(1, sCols, true);
     EXPECT_TRUE(sheet.IsVisible(1, sCols));
     EXPECT_EQ(sheet.GetSize(1, sCols), 90);
-    EXPECT_TRUE(sheet.HiddenSizes(sCols, 1).IsEmpty());
+    EXPECT_TRUE(sheet.HiddenSizes(sCols, ptClient).IsEmpty());
 }
 
 TEST(Sheet, AutomaticSizesMeasureTheCells)

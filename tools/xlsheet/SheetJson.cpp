@@ -120,17 +120,17 @@ void Value(JsonWriter& j, const Variant& v)
 void Sizes(JsonWriter& j, const TXLSheet& sheet, TXLAxis axis)
 {
     j.BeginObject();
-    j.Key("default").Number(static_cast<long long>(sheet.Sizes(axis, 1).Default()));
-    j.Key("titleCount").Number(static_cast<long long>(sheet.Sizes(axis, 0).Count()));
-    j.Key("count").Number(static_cast<long long>(sheet.Sizes(axis, 1).Count()));
-    const int titles = sheet.Sizes(axis, 0).Count();
+    j.Key("default").Number(static_cast<long long>(sheet.Sizes(axis, ptClient).Default()));
+    j.Key("titleCount").Number(static_cast<long long>(sheet.Sizes(axis, ptTitles).Count()));
+    j.Key("count").Number(static_cast<long long>(sheet.Sizes(axis, ptClient).Count()));
+    const int titles = sheet.Sizes(axis, ptTitles).Count();
     for (const auto& [key, hidden] : {std::pair{"explicit", false}, std::pair{"hidden", true}}) {
         j.Key(key).BeginArray();
-        for (int part = 0; part < 2; ++part) {
+        for (TXLPart part : {ptTitles, ptClient}) {
             const TXLSizeList& list = hidden ? sheet.HiddenSizes(axis, part) : sheet.Sizes(axis, part);
             list.ForEach([&](int index, int32_t) {
                 j.BeginArray()
-                    .Number(static_cast<long long>(part == 0 ? index - titles : index))
+                    .Number(static_cast<long long>(part == ptTitles ? index - titles : index))
                     .Number(static_cast<long long>(list.GetValue(index)))
                     .EndArray();
             });
