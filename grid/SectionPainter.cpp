@@ -80,7 +80,7 @@ private:
     bool ZeroWidth(int col) const { return Left(col + 1) == Left(col); }
     bool ZeroHeight(int row) const { return Top(row + 1) == Top(row); }
 
-    int32_t Layer(int layer, Point p) const { return m_section.GetLayerValue(layer, p.x, p.y); }
+    int32_t Layer(TXLLayerId layer, Point p) const { return m_section.GetLayerValue(layer, p.x, p.y); }
     TXLFrame FrameAt(Point p) const
     {
         return m_ctx.FrameOf ? m_ctx.FrameOf(p) : static_cast<TXLFrame>(Layer(kLayerFrame, p));

@@ -10,7 +10,7 @@ namespace {
 
 // The line layers hold a cell's left (vertical layer) and top (horizontal layer) line.
 struct LineRun {
-    int layer;
+    TXLLayerId layer;
     int outerFirst, outerEnd; // [first, end)
     int innerFirst, innerEnd;
 };

@@ -14,7 +14,7 @@ namespace qv {
 
 namespace {
 
-bool IsLineLayer(int layer)
+bool IsLineLayer(TXLLayerId layer)
 {
     return layer == kLayerVertLines || layer == kLayerHorzLines;
 }
@@ -32,7 +32,7 @@ bool IsStorable(Point p)
 
 } // namespace
 
-int LayerOfSlot(int slot)
+TXLLayerId LayerOfSlot(int slot)
 {
     switch (slot) {
     case sLeft:
@@ -249,7 +249,7 @@ int TXLSection::ForEachCell(const Rect& rect, TXLCellWalk walk, const std::funct
     return calls;
 }
 
-int32_t TXLSection::GetLayerValue(int layer, int col, int row) const
+int32_t TXLSection::GetLayerValue(TXLLayerId layer, int col, int row) const
 {
     if (IsLineLayer(layer)) {
         const int outer = layer == kLayerVertLines ? col : row;
@@ -261,12 +261,12 @@ int32_t TXLSection::GetLayerValue(int layer, int col, int row) const
     return list ? list->GetValue(col) : AttrLayer(layer).Default();
 }
 
-int32_t TXLSection::LayerDefault(int layer) const
+int32_t TXLSection::LayerDefault(TXLLayerId layer) const
 {
     return IsLineLayer(layer) ? 0 : AttrLayer(layer).Default();
 }
 
-void TXLSection::SetLayerArea(int layer, const Rect& rect, int32_t value)
+void TXLSection::SetLayerArea(TXLLayerId layer, const Rect& rect, int32_t value)
 {
     TXLLayer& attrs = AttrLayer(layer);
     const bool isDefault = value == attrs.Default();
@@ -279,7 +279,7 @@ void TXLSection::SetLayerArea(int layer, const Rect& rect, int32_t value)
     }
 }
 
-void TXLSection::SetAreaAttr(int layer, Rect rect, int32_t value)
+void TXLSection::SetAreaAttr(TXLLayerId layer, Rect rect, int32_t value)
 {
     rect = ExpandToUnions(rect);
     if (layer == kLayerColor && value == clNone)
@@ -289,7 +289,7 @@ void TXLSection::SetAreaAttr(int layer, Rect rect, int32_t value)
     m_sheet.CellsChanged(m_sector, &rect);
 }
 
-void TXLSection::SetLines(int layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value)
+void TXLSection::SetLines(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value)
 {
     TListSList<TSList>& lines = LineLayer(layer);
     for (int o = outerFirst; o < outerEnd; ++o) {
@@ -301,7 +301,7 @@ void TXLSection::SetLines(int layer, int outerFirst, int outerEnd, int innerFirs
     }
 }
 
-int32_t TXLSection::ReadUniform(int layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd,
+int32_t TXLSection::ReadUniform(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd,
                                 bool& uniform) const
 {
     uniform = true;
@@ -326,7 +326,7 @@ int32_t TXLSection::ReadUniform(int layer, int outerFirst, int outerEnd, int inn
     return largest;
 }
 
-void TXLSection::SetLayerDefault(int layer, int32_t value)
+void TXLSection::SetLayerDefault(TXLLayerId layer, int32_t value)
 {
     if (IsLineLayer(layer))
         return;
@@ -438,7 +438,7 @@ void TXLSection::NormaliseUnionsIn(const Rect& rect)
             Normalise(*range);
 }
 
-void TXLSection::ClearLineRun(int layer, int outer, int innerFirst, int innerEnd, bool& cleared)
+void TXLSection::ClearLineRun(TXLLayerId layer, int outer, int innerFirst, int innerEnd, bool& cleared)
 {
     bool uniform = true;
     ReadUniform(layer, outer, outer + 1, innerFirst, innerEnd, uniform);
@@ -460,9 +460,9 @@ void TXLSection::Normalise(TXLUnion& range)
     ClearLineRun(kLayerHorzLines, r.bottom, r.left, r.right, edgeCleared);
     SetLines(kLayerVertLines, r.left + 1, r.right, r.top, r.bottom, 0);
     SetLines(kLayerHorzLines, r.top + 1, r.bottom, r.left, r.right, 0);
-    for (int layer : {kLayerColor, kLayerFrame, kLayerStyles, kLayerLayout})
+    for (TXLLayerId layer : {kLayerColor, kLayerFrame, kLayerStyles, kLayerLayout})
         SetLayerArea(layer, r, GetLayerValue(layer, r.left, r.top));
-    for (int layer : {kLayerBias1, kLayerBias2}) {
+    for (TXLLayerId layer : {kLayerBias1, kLayerBias2}) {
         const int32_t first = GetLayerValue(layer, r.left, r.top);
         bool same = true;
         for (int y = r.top; y < r.bottom && same; ++y)
@@ -620,7 +620,7 @@ std::string TXLSection::CheckInvariants() const
                 const TXLCell* cell = row ? row->Get(x) : nullptr;
                 if (cell && (x != r.left || y != r.top))
                     return "a cell inside merged range " + std::to_string(i) + " is not its anchor";
-                for (int layer = kLayerBias1; layer < kLayerCount; ++layer)
+                for (TXLLayerId layer : kAttrLayers)
                     if (GetLayerValue(layer, x, y) != GetLayerValue(layer, r.left, r.top))
                         return "layer " + std::to_string(layer) + " is not uniform in range " + std::to_string(i);
                 if ((x > r.left && GetLayerValue(kLayerVertLines, x, y) != 0) ||

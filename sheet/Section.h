@@ -17,11 +17,24 @@ class TXLSheet;
 
 // The property layers: 0 holds the left line of each cell (indexed by column, then row), the others are indexed
 // by row, then column.
-inline constexpr int kLayerVertLines = 0, kLayerHorzLines = 1, kLayerBias1 = 2, kLayerBias2 = 3, kLayerColor = 4,
-                     kLayerFrame = 5, kLayerStyles = 6, kLayerLayout = 7;
+enum TXLLayerId : uint8_t {
+    kLayerVertLines,
+    kLayerHorzLines,
+    kLayerBias1,
+    kLayerBias2,
+    kLayerColor,
+    kLayerFrame,
+    kLayerStyles,
+    kLayerLayout
+};
 inline constexpr int kLayerCount = 8;
+// Every layer in stream order, and the attribute layers (those indexed by row, then column, after the lines).
+inline constexpr TXLLayerId kLayers[kLayerCount] = {kLayerVertLines, kLayerHorzLines, kLayerBias1, kLayerBias2,
+                                                   kLayerColor,     kLayerFrame,     kLayerStyles, kLayerLayout};
+inline constexpr TXLLayerId kAttrLayers[] = {kLayerBias1, kLayerBias2, kLayerColor, kLayerFrame, kLayerStyles,
+                                             kLayerLayout};
 // The layer that stores an attribute slot.
-int LayerOfSlot(int slot);
+TXLLayerId LayerOfSlot(int slot);
 
 // Flag of an invalidation that concerns only the lines around a rectangle.
 inline constexpr int kInvalidateBorder = 1;
@@ -77,18 +90,18 @@ public:
     int ForEachCell(const Rect& rect, TXLCellWalk walk, const std::function<bool(TXLCell&)>& fn);
 
     // Layers.
-    int32_t GetLayerValue(int layer, int col, int row) const;
+    int32_t GetLayerValue(TXLLayerId layer, int col, int row) const;
     // Every position of rect (layers 2..7) gets value.
-    void SetLayerArea(int layer, const Rect& rect, int32_t value);
+    void SetLayerArea(TXLLayerId layer, const Rect& rect, int32_t value);
     // SetLayerArea over rect grown to whole merged ranges (clNone meaning the base colour), then repaint.
-    void SetAreaAttr(int layer, Rect rect, int32_t value);
+    void SetAreaAttr(TXLLayerId layer, Rect rect, int32_t value);
     // Lines of layer 0 or 1 at outer indexes [outerFirst, outerEnd) and inner [innerFirst, innerEnd).
-    void SetLines(int layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value);
+    void SetLines(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value);
     // The largest value over the ranges; uniform tells whether all positions hold the same.
-    int32_t ReadUniform(int layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, bool& uniform) const;
+    int32_t ReadUniform(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, bool& uniform) const;
     // Layers 2..7: the default of every existing sub-list; then the users hear of the change.
-    void SetLayerDefault(int layer, int32_t value);
-    int32_t LayerDefault(int layer) const;
+    void SetLayerDefault(TXLLayerId layer, int32_t value);
+    int32_t LayerDefault(TXLLayerId layer) const;
 
     // Merged ranges, in creation order.
     const std::vector<std::unique_ptr<TXLUnion>>& Unions() const { return m_unions; }
@@ -138,10 +151,10 @@ public:
     // Frees rows and cells, empties the layers, the hints and the ranges.
     void Clear() override;
     // Layers 0 and 1 (lines, raw values) and 2..7 (attributes, with the layer default).
-    TListSList<TSList>& LineLayer(int layer) { return m_lines[layer]; }
-    const TListSList<TSList>& LineLayer(int layer) const { return m_lines[layer]; }
-    TXLLayer& AttrLayer(int layer) { return m_attrs[layer - kLayerBias1]; }
-    const TXLLayer& AttrLayer(int layer) const { return m_attrs[layer - kLayerBias1]; }
+    TListSList<TSList>& LineLayer(TXLLayerId layer) { return m_lines[layer]; }
+    const TListSList<TSList>& LineLayer(TXLLayerId layer) const { return m_lines[layer]; }
+    TXLLayer& AttrLayer(TXLLayerId layer) { return m_attrs[layer - kLayerBias1]; }
+    const TXLLayer& AttrLayer(TXLLayerId layer) const { return m_attrs[layer - kLayerBias1]; }
     // Empty when the invariants hold; otherwise what is wrong. For tests.
     std::string CheckInvariants() const;
 
@@ -154,7 +167,7 @@ private:
     // Every cell based on style, or every cell for nullptr; collected first, since acting on them may add rows.
     std::vector<TXLCell*> CellsBasedOn(const TXLStyle* style) const;
     TXLCell& InsertCell(Point p, const TXLCellClass* cls);
-    void ClearLineRun(int layer, int outer, int innerFirst, int innerEnd, bool& cleared);
+    void ClearLineRun(TXLLayerId layer, int outer, int innerFirst, int innerEnd, bool& cleared);
     void WriteRows(ByteWriter& writer) const;
     void ReadRows(ByteReader& reader);
     void ReadUnions(ByteReader& reader);

@@ -18,7 +18,7 @@ constexpr int32_t kKnownSectionFlags = 0x3FF;
 constexpr int32_t kMaxCount = kMaxSListIndex + 1;
 
 // The attribute slot a property layer holds (layers 2..7).
-int SlotOfLayer(int layer)
+int SlotOfLayer(TXLLayerId layer)
 {
     return layer == kLayerBias1 ? sBias1 : layer == kLayerBias2 ? sBias2 : kSlotColor + (layer - kLayerColor);
 }
@@ -80,7 +80,7 @@ void TXLSection::WriteBlock(ByteWriter& writer) const
     // Rows emptied by merging or truncation write nothing, so a reread sheet writes the same bytes.
     const bool hasCells = ForEach([](int, const TXLRow* row) { return row->IsEmpty() ? 0 : 1; }) != 0;
     int32_t flags = (m_unions.empty() ? 0 : kHasUnions) | (hasCells ? kHasRows : 0);
-    for (int layer = 0; layer < kLayerCount; ++layer) {
+    for (TXLLayerId layer : kLayers) {
         const bool holds = layer < kLayerBias1 ? HoldsAnything(LineLayer(layer)) : HoldsAnything(AttrLayer(layer));
         if (holds)
             flags |= kFirstLayerBit << layer;
@@ -96,7 +96,7 @@ void TXLSection::WriteBlock(ByteWriter& writer) const
     }
     if (flags & kHasRows)
         WriteRows(writer);
-    for (int layer = 0; layer < kLayerCount; ++layer) {
+    for (TXLLayerId layer : kLayers) {
         if (!(flags & (kFirstLayerBit << layer)))
             continue;
         if (layer < kLayerBias1)
@@ -133,7 +133,7 @@ void TXLSection::ReadBlock(ByteReader& reader)
         ReadUnions(reader);
     if (flags & kHasRows)
         ReadRows(reader);
-    for (int layer = 0; layer < kLayerCount; ++layer) {
+    for (TXLLayerId layer : kLayers) {
         if (!(flags & (kFirstLayerBit << layer)))
             continue;
         if (layer < kLayerBias1)
@@ -271,7 +271,7 @@ void TXLSheet::ReadSections(ByteReader& reader)
             m_sections[sector]->ReadBlock(reader);
     for (TXLSector sector : {sCols, sRows, sTitle, sClient}) {
         TXLSection& section = *m_sections[sector];
-        for (int layer = kLayerBias1; layer < kLayerCount; ++layer) {
+        for (TXLLayerId layer : kAttrLayers) {
             bool uniform = true;
             section.SetLayerDefault(layer, section.BaseStyle().GetAttr(SlotOfLayer(layer), uniform));
         }

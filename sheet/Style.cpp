@@ -116,7 +116,7 @@ void TXLBaseStyle::InvalidateSectors() const
 void TXLBaseStyle::SetAttr(int slot, int32_t value)
 {
     TXLProStyle::SetAttr(slot, value);
-    const int layer = LayerOfSlot(slot);
+    const TXLLayerId layer = LayerOfSlot(slot);
     for (TXLSector sector : SectorsOf(m_client)) {
         if (layer >= kLayerBias1)
             m_sheet.Section(sector).SetLayerDefault(layer, value);

@@ -293,7 +293,7 @@ private:
             cell->Font().SetColor(colour);
         }
     }
-    void SetLayer(Point p, int layer, int32_t value)
+    void SetLayer(Point p, TXLLayerId layer, int32_t value)
     {
         Client().SetLayerArea(layer, {p.x, p.y, p.x + 1, p.y + 1}, value);
     }

@@ -170,7 +170,7 @@ void Section(JsonWriter& j, TXLSection& section)
     }
     j.EndArray();
     j.Key("layers").BeginObject();
-    for (int layer = 0; layer < kLayerCount; ++layer) {
+    for (TXLLayerId layer : kLayers) {
         j.Key(kLayerNames[layer]);
         if (layer < kLayerBias1)
             LayerEntries(j, section.LineLayer(layer));
