@@ -19,6 +19,9 @@ namespace qv {
 
 class ReadProgress;
 
+// The largest count of an axis part (1,048,560): one past the highest index a sparse list holds.
+inline constexpr int kMaxCount = kMaxSListIndex + 1;
+
 // Whether a formula evaluation applies its operators or only parses and resolves names.
 enum TXLCalcMode : int { cmEvaluate, cmCheckOnly };
 
@@ -52,7 +55,7 @@ public:
     const TXLSection& Section(TXLSector sector) const { return *m_sections[sector]; }
     SheetMemory& Memory() { return m_memory; }
 
-    // Counts: negative values become 0; lowering one frees what lies at and beyond it.
+    // Counts, clamped to [0, kMaxCount]; lowering one frees what lies at and beyond it.
     int ColCount() const { return m_sizes[sCols][1].Count(); }
     int RowCount() const { return m_sizes[sRows][1].Count(); }
     int TitleCols() const { return m_sizes[sCols][0].Count(); }
