@@ -1,11 +1,14 @@
 // Formula cells: evaluation when assigned, kept numbers, error texts, and the stream.
-#include "cells/DoubleCell.h"
 #include "formula/FormulaCell.h"
-#include "sheet/Manager.h"
+#include "cells/DoubleCell.h"
 #include "platform/ByteStream.h"
+#include "sheet/Manager.h"
 #include "sheet/Sheet.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <new>
+#include <stdexcept>
 
 namespace qv {
 namespace {
@@ -99,6 +102,36 @@ TEST_F(FormulaCellTest, AnOnVariableHandlerReassigningTheCellIsCircular)
     EXPECT_EQ(f.Error(), TXLCFormula::feCircular);
     EXPECT_EQ(f.GetDisplayText(), "#CIRCULAR!");
     EXPECT_EQ(f.Formula(), "LOOP");
+}
+
+TEST_F(FormulaCellTest, NothingAHandlerThrowsLeavesRecalculateButRunningOutOfMemory)
+{
+    struct NoExceptionClass {};
+    const std::pair<const char*, std::function<void()>> throwers[] = {
+        {"an integer", [] { throw 42; }},
+        {"a plain struct", [] { throw NoExceptionClass{}; }},
+        {"a standard error", [] { throw std::runtime_error("handler failed"); }},
+    };
+    for (const auto& [what, thrower] : throwers) {
+        sheet.OnVariable = [&](TXLSheet&, const std::string&, Variant&) { thrower(); };
+        TXLCFormula& f = Formula(1, 1);
+        f.SetAsFloat(7);
+        EXPECT_NO_THROW(f.SetAsString("=HANDLER+1")) << what;
+        EXPECT_EQ(f.Error(), TXLCFormula::feValue) << what;
+        EXPECT_EQ(f.GetDisplayText(), "#VALUE!") << what;
+        EXPECT_EQ(f.GetAsFloat(), 7) << what;
+    }
+    sheet.OnVariable = [](TXLSheet&, const std::string&, Variant&) { throw std::bad_alloc(); };
+    TXLCFormula& f = Formula(1, 1);
+    f.SetAsFloat(7);
+    EXPECT_THROW(f.SetAsString("=HANDLER+1"), std::bad_alloc);
+    EXPECT_EQ(f.Error(), TXLCFormula::feNone);
+    EXPECT_EQ(f.GetDisplayText(), "7");
+    // The evaluation stack was left clean: the next evaluation is no circular one.
+    sheet.OnVariable = nullptr;
+    f.SetAsString("=2+3");
+    EXPECT_EQ(f.Error(), TXLCFormula::feNone);
+    EXPECT_EQ(f.GetAsFloat(), 5);
 }
 
 TEST_F(FormulaCellTest, RoundTripsThroughTheStreamWithoutAnError)
