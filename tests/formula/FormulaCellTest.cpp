@@ -107,19 +107,22 @@ TEST_F(FormulaCellTest, AnOnVariableHandlerReassigningTheCellIsCircular)
 TEST_F(FormulaCellTest, NothingAHandlerThrowsLeavesRecalculateButRunningOutOfMemory)
 {
     struct NoExceptionClass {};
-    const std::pair<const char*, std::function<void()>> throwers[] = {
+    const struct {
+        const char* what;
+        std::function<void()> raise;
+    } throwers[] = {
         {"an integer", [] { throw 42; }},
         {"a plain struct", [] { throw NoExceptionClass{}; }},
         {"a standard error", [] { throw std::runtime_error("handler failed"); }},
     };
-    for (const auto& [what, thrower] : throwers) {
-        sheet.OnVariable = [&](TXLSheet&, const std::string&, Variant&) { thrower(); };
+    for (const auto& thrower : throwers) {
+        sheet.OnVariable = [&](TXLSheet&, const std::string&, Variant&) { thrower.raise(); };
         TXLCFormula& f = Formula(1, 1);
         f.SetAsFloat(7);
-        EXPECT_NO_THROW(f.SetAsString("=HANDLER+1")) << what;
-        EXPECT_EQ(f.Error(), TXLCFormula::feValue) << what;
-        EXPECT_EQ(f.GetDisplayText(), "#VALUE!") << what;
-        EXPECT_EQ(f.GetAsFloat(), 7) << what;
+        EXPECT_NO_THROW(f.SetAsString("=HANDLER+1")) << thrower.what;
+        EXPECT_EQ(f.Error(), TXLCFormula::feValue) << thrower.what;
+        EXPECT_EQ(f.GetDisplayText(), "#VALUE!") << thrower.what;
+        EXPECT_EQ(f.GetAsFloat(), 7) << thrower.what;
     }
     sheet.OnVariable = [](TXLSheet&, const std::string&, Variant&) { throw std::bad_alloc(); };
     TXLCFormula& f = Formula(1, 1);
