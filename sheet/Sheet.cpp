@@ -7,6 +7,7 @@
 #include "sheet/Manager.h"
 
 #include <algorithm>
+#include <new>
 
 namespace qv {
 
@@ -548,6 +549,8 @@ void TXLSheet::DoVariable(const std::string& variable, Variant& result)
         return;
     try {
         result = GetCellValue(p.x, p.y);
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception&) {
         result = Variant();
     }

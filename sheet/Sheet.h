@@ -182,7 +182,8 @@ public:
     // Called after OnFunction when it left result Null; the sheet's own version knows no function.
     virtual void DoFunction(const std::string& function, std::span<const Variant> params, Variant& result);
     // Called after OnVariable when it left result Null; the sheet's own version reads a client cell by its name
-    // (B12) inside ColCount x RowCount, Empty when reading it fails. It never raises.
+    // (B12) inside ColCount x RowCount, Empty when reading it fails. It raises only std::bad_alloc: out of memory
+    // is no empty cell.
     virtual void DoVariable(const std::string& variable, Variant& result);
     // Evaluates formula text against the sheet. cell is the formula cell being computed, or null; while it is
     // computed it is on the evaluation stack, and asking for it again raises EXLCircular. Every error of the

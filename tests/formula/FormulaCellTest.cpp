@@ -137,6 +137,28 @@ TEST_F(FormulaCellTest, NothingAHandlerThrowsLeavesRecalculateButRunningOutOfMem
     EXPECT_EQ(f.GetAsFloat(), 5);
 }
 
+// A cell whose value cannot be read for want of memory.
+class OutOfMemoryCell : public TXLCDouble {
+public:
+    static const TXLCellClass& Class()
+    {
+        static const TXLCellClass cls{"OutOfMemoryCell", MakeCell<OutOfMemoryCell>};
+        return cls;
+    }
+    const TXLCellClass* GetCellClass() const override { return &Class(); }
+    Variant GetValue() override { throw std::bad_alloc(); }
+};
+
+TEST_F(FormulaCellTest, ACellReferenceThatRunsOutOfMemoryIsNoEmptyCell)
+{
+    sheet.Section(sClient).ReplaceCell({0, 0}, &OutOfMemoryCell::Class());
+    TXLCFormula& f = Formula(1, 1);
+    f.SetAsFloat(7);
+    EXPECT_THROW(f.SetAsString("=A1+1"), std::bad_alloc);
+    EXPECT_EQ(f.GetAsFloat(), 7);
+    EXPECT_EQ(f.Error(), TXLCFormula::feNone);
+}
+
 TEST_F(FormulaCellTest, RoundTripsThroughTheStreamWithoutAnError)
 {
     TXLCFormula& f = Formula(0, 0);
