@@ -2,11 +2,13 @@
 #include "formula/FormulaCell.h"
 
 #include "formula/FormulaError.h"
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/TextCodec.h"
+#include "sheet/Manager.h"
 #include "sheet/Section.h"
 #include "sheet/Sheet.h"
+
+#include <new>
 
 namespace qv {
 
@@ -71,7 +73,10 @@ void TXLCFormula::Recalculate()
         m_error = feCircular;
     } catch (const EXLUnknown&) {
         m_error = feName;
-    } catch (const std::exception&) {
+    } catch (const std::bad_alloc&) {
+        throw; // the program's memory is gone, not the formula's value: no cell may hide that
+    } catch (...) {
+        // Any other failure, also of a handler throwing something that is no exception class, is the formula's.
         m_error = feValue;
     }
     if (m_error != feNone)

@@ -27,7 +27,8 @@ public:
     void SaveValue(ByteWriter& writer) const override;
     void LoadValue(ByteReader& reader) override;
 
-    // Evaluates the formula into the number; failures become the error code and never leave.
+    // Evaluates the formula into the number; failures of any type become the error code and never leave, except
+    // std::bad_alloc: running out of memory is no formula's error; it leaves as it is, the number kept, no error set.
     virtual void Recalculate();
 
     const std::string& Formula() const { return m_formula; }

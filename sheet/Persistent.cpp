@@ -1,8 +1,8 @@
 // Property groups: setters, inheritance from providers and group copying.
 #include "sheet/Persistent.h"
 
-#include "sheet/Manager.h"
 #include "platform/AsciiText.h"
+#include "sheet/Manager.h"
 #include "sheet/Style.h"
 
 namespace qv {
@@ -121,7 +121,7 @@ void TXLPersistent::SetEditor(int editor)
 
 void TXLPersistent::SetFormat(const std::string& format)
 {
-    if (format == *m_format && !HasFlag(kFlagForce))
+    if (format == Format() && !HasFlag(kFlagForce))
         return;
     SetInternedFormat(XLManager().Formats().Intern(format));
 }
@@ -134,17 +134,25 @@ void TXLPersistent::SetInternedFormat(const std::string* format)
     Changed(prControl, kControlFormat);
 }
 
+const std::string& TXLPersistent::Format() const
+{
+    XLManager(); // raises once the table holding the text is gone
+    return *m_format;
+}
+
 std::string TXLPersistent::GetFormatMask() const
 {
-    return m_format->substr(0, m_format->find('|'));
+    const std::string& format = Format();
+    return format.substr(0, format.find('|'));
 }
 
 std::string TXLPersistent::GetFormatKind() const
 {
-    const size_t bar = m_format->find('|');
+    const std::string& format = Format();
+    const size_t bar = format.find('|');
     if (bar == std::string::npos)
         return {};
-    return ToLowerAscii(m_format->substr(bar + 1));
+    return ToLowerAscii(format.substr(bar + 1));
 }
 
 TXLFont& TXLPersistent::Font()

@@ -73,7 +73,9 @@ public:
     int Editor() const { return m_editor; }
     // An index outside the editors registered for the cell class is stored as 0.
     void SetEditor(int editor);
-    const std::string& Format() const { return *m_format; }
+    // The text lives in the manager's format table: after shutdown EXLGridError "XLManager has been already
+    // destroyed!".
+    const std::string& Format() const;
     void SetFormat(const std::string& format);
     // The same for a format the manager interned.
     void SetInternedFormat(const std::string* format);
@@ -120,9 +122,9 @@ protected:
     void WriteLayoutMember(const TXLLayout& layout, int member);
     void FontChanged() { Changed(prFont, 0); }
     // The property record: props (the object's Props, or fewer), then the font (font group), the class number
-    // (control group, with TXLRecordClass::Included), Editor and Format (control group). Loading returns the Props read and sets the
-    // members through setters, or, for a cell just made for the record (TXLReport::Silent), stores Editor and Format
-    // without reporting them: the record's Props replace whatever a report would record.
+    // (control group, with TXLRecordClass::Included), Editor and Format (control group). Loading returns the Props read
+    // and sets the members through setters, or, for a cell just made for the record (TXLReport::Silent), stores Editor
+    // and Format without reporting them: the record's Props replace whatever a report would record.
     void SavePropertyData(ByteWriter& writer, TXLRecordClass withClass, TXLProps props) const;
     TXLProps LoadPropertyData(ByteReader& reader, TXLRecordClass withClass, TXLReport report);
     // Drops every group from Props but those in keep, without taking anything over.

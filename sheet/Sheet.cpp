@@ -1,12 +1,13 @@
 // The sheet: coordinates and sectors, counts and sizes, update brackets and the reports to its users.
 #include "sheet/Sheet.h"
 
-#include "sheet/CellName.h"
 #include "sheet/CalcSeam.h"
-#include "sheet/Manager.h"
+#include "sheet/CellName.h"
 #include "sheet/GridError.h"
+#include "sheet/Manager.h"
 
 #include <algorithm>
+#include <new>
 
 namespace qv {
 
@@ -121,7 +122,8 @@ int TXLSheet::IterateCells(const Rect& rect, TXLCellWalk walk, const std::functi
 
 void TXLSheet::SetCount(TXLAxis axis, TXLPart part, int count)
 {
-    count = std::max(0, count);
+    // Beyond kMaxCount nothing could be stored, yet every walk over the axis would pay for it.
+    count = std::clamp(count, 0, kMaxCount);
     TXLSizeList& sizes = m_sizes[axis][part];
     if (count != sizes.Count()) {
         if (count < sizes.Count())
@@ -547,6 +549,8 @@ void TXLSheet::DoVariable(const std::string& variable, Variant& result)
         return;
     try {
         result = GetCellValue(p.x, p.y);
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception&) {
         result = Variant();
     }

@@ -19,6 +19,9 @@ namespace qv {
 
 class ReadProgress;
 
+// The largest count of an axis part (1,048,560): one past the highest index a sparse list holds.
+inline constexpr int kMaxCount = kMaxSListIndex + 1;
+
 // Whether a formula evaluation applies its operators or only parses and resolves names.
 enum TXLCalcMode : int { cmEvaluate, cmCheckOnly };
 
@@ -52,7 +55,7 @@ public:
     const TXLSection& Section(TXLSector sector) const { return *m_sections[sector]; }
     SheetMemory& Memory() { return m_memory; }
 
-    // Counts: negative values become 0; lowering one frees what lies at and beyond it.
+    // Counts, clamped to [0, kMaxCount]; lowering one frees what lies at and beyond it.
     int ColCount() const { return m_sizes[sCols][1].Count(); }
     int RowCount() const { return m_sizes[sRows][1].Count(); }
     int TitleCols() const { return m_sizes[sCols][0].Count(); }
@@ -178,7 +181,8 @@ public:
     // Called after OnFunction when it left result Null; the sheet's own version knows no function.
     virtual void DoFunction(const std::string& function, std::span<const Variant> params, Variant& result);
     // Called after OnVariable when it left result Null; the sheet's own version reads a client cell by its name
-    // (B12) inside ColCount x RowCount, Empty when reading it fails. It never raises.
+    // (B12) inside ColCount x RowCount, Empty when reading it fails. It raises only std::bad_alloc: out of memory
+    // is no empty cell.
     virtual void DoVariable(const std::string& variable, Variant& result);
     // Evaluates formula text against the sheet. cell is the formula cell being computed, or null; while it is
     // computed it is on the evaluation stack, and asking for it again raises EXLCircular. Every error of the

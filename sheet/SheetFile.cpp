@@ -1,8 +1,8 @@
 // Whole-sheet files: the sheet's published properties and its XLData in a component stream.
-#include "platform/GraphicStream.h"
 #include "platform/AtomicFile.h"
 #include "platform/ComponentStream.h"
 #include "platform/Errors.h"
+#include "platform/GraphicStream.h"
 #include "platform/MappedFile.h"
 #include "platform/TextCodec.h"
 #include "sheet/GridError.h"
@@ -68,6 +68,17 @@ int32_t IntegerOf(const ComponentValue& v, const std::string& name, size_t at)
     return v.Integer;
 }
 
+// A count the sheet cannot hold is damage; a negative one is left to the setter, which makes it 0.
+int32_t CountOf(const ComponentValue& v, const std::string& name, size_t at)
+{
+    const int32_t count = IntegerOf(v, name, at);
+    if (count > kMaxCount)
+        Damaged("property " + name + " " + std::to_string(count) + " beyond the largest count " +
+                    std::to_string(kMaxCount),
+                at);
+    return count;
+}
+
 bool BooleanOf(const ComponentValue& v, const std::string& name, size_t at)
 {
     if (!v.IsBoolean())
@@ -127,12 +138,19 @@ void TXLSheet::ReadProperty(const std::string& name, const ComponentValue& v, si
     for (TXLSide side : {sLeft, sTop, sRight, sBottom})
         if (name == kMarginNames[side])
             return SetPrintMargin(side, IntegerOf(v, name, at));
-    const std::pair<const char*, void (TXLSheet::*)(int)> integers[] = {
-        {"PrintScale", &TXLSheet::SetPrintScale},     {"ColCount", &TXLSheet::SetColCount},
-        {"ColDefWidth", &TXLSheet::SetColDefWidth},   {"ColMaxWidth", &TXLSheet::SetColMaxWidth},
-        {"RowCount", &TXLSheet::SetRowCount},         {"RowDefHeight", &TXLSheet::SetRowDefHeight},
-        {"RowMaxHeight", &TXLSheet::SetRowMaxHeight}, {"TitleCols", &TXLSheet::SetTitleCols},
-        {"TitleRows", &TXLSheet::SetTitleRows}};
+    using Setter = void (TXLSheet::*)(int);
+    const std::pair<const char*, Setter> counts[] = {{"ColCount", &TXLSheet::SetColCount},
+                                                     {"RowCount", &TXLSheet::SetRowCount},
+                                                     {"TitleCols", &TXLSheet::SetTitleCols},
+                                                     {"TitleRows", &TXLSheet::SetTitleRows}};
+    for (const auto& [property, setter] : counts)
+        if (name == property)
+            return (this->*setter)(CountOf(v, name, at));
+    const std::pair<const char*, Setter> integers[] = {{"PrintScale", &TXLSheet::SetPrintScale},
+                                                       {"ColDefWidth", &TXLSheet::SetColDefWidth},
+                                                       {"ColMaxWidth", &TXLSheet::SetColMaxWidth},
+                                                       {"RowDefHeight", &TXLSheet::SetRowDefHeight},
+                                                       {"RowMaxHeight", &TXLSheet::SetRowMaxHeight}};
     for (const auto& [property, setter] : integers)
         if (name == property)
             return (this->*setter)(IntegerOf(v, name, at));

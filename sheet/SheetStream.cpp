@@ -1,7 +1,7 @@
 // The sheet stream: base style records, size lists and section blocks, written and read byte for byte.
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "sheet/GridError.h"
+#include "sheet/Manager.h"
 #include "sheet/Sheet.h"
 
 namespace qv {
@@ -14,8 +14,6 @@ constexpr int32_t kEndOfList = -1;
 // Section flags: bit 0 merged ranges, bit 1 cell rows, bit 2 + n property layer n.
 constexpr int32_t kHasUnions = 1, kHasRows = 2, kFirstLayerBit = 4;
 constexpr int32_t kKnownSectionFlags = 0x3FF;
-// The largest count an axis can have: one past the highest index a sparse list holds.
-constexpr int32_t kMaxCount = kMaxSListIndex + 1;
 
 // The attribute slot a property layer holds (layers 2..7).
 int SlotOfLayer(TXLLayerId layer)

@@ -35,6 +35,12 @@ Currency TXLValue::GetAsCurrency()
     return GetValue().ToCurrency(XLManager().GetLocale());
 }
 
+std::string TXLValue::GetDisplayText()
+{
+    XLManager();
+    return GetText();
+}
+
 void TXLValue::SetValue(const Variant&)
 {
     NotifyValue();

@@ -38,8 +38,9 @@ public:
     // Reports the value group.
     virtual void SetValue(const Variant& value);
 
-    // The text shown for the value: GetText, computed when asked (only visible cells are drawn).
-    std::string GetDisplayText() { return GetText(); }
+    // The text shown for the value: GetText, computed when asked (only visible cells are drawn). After shutdown
+    // EXLGridError "XLManager has been already destroyed!", since formats and the locale went with the manager.
+    std::string GetDisplayText();
 
     void AssignGroup(TXLPersistent& source, TXLProp group, int members) override;
 

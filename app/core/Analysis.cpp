@@ -1,8 +1,10 @@
 // The ratio and DuPont computations: amounts read cell by cell, protected quotients, results per period.
 #include "app/core/Analysis.h"
 
-#include "sheet/Manager.h"
+#include "app/core/SheetTemplates.h"
+
 #include "platform/Errors.h"
+#include "sheet/Manager.h"
 
 #include <algorithm>
 #include <array>
@@ -113,19 +115,31 @@ Currency ProtectedQuotient(Currency a, Currency b)
     return a / (b + kLeastAmount);
 }
 
-void ClearPeriodColumns(TXLSheet& sheet, std::span<const int> keep)
+void ClearPeriodColumns(TXLSheet& sheet, int definedRows, std::span<const int> keep)
 {
-    for (int row = 0; row < sheet.RowCount(); ++row) {
-        if (std::find(keep.begin(), keep.end(), row) != keep.end())
+    const auto kept = [&](int row) { return std::find(keep.begin(), keep.end(), row) != keep.end(); };
+    const auto cleared = [](int row) { return row == 0 ? Variant("") : Variant(int32_t{0}); };
+    const int made = std::clamp(definedRows, 0, sheet.RowCount());
+    for (int row = 0; row < made; ++row) {
+        if (kept(row))
             continue;
         for (int col = kFirstPeriodColumn; col < kPeriodColumnsEnd; ++col)
-            sheet.GetCell(col, row).SetValue(row == 0 ? Variant("") : Variant(int32_t{0}));
+            sheet.GetCell(col, row).SetValue(cleared(row));
     }
+    // A file may claim rows far beyond the template's: making cells there would cost memory in proportion to a
+    // number a few bytes can state.
+    const Rect beyond{kFirstPeriodColumn, made, kPeriodColumnsEnd, sheet.RowCount()};
+    sheet.IterateCells(beyond, TXLCellWalk::Existing, [&](TXLCell& cell) {
+        const int row = cell.GetRect().top;
+        if (!kept(row))
+            cell.SetValue(cleared(row));
+        return true;
+    });
 }
 
 void ComputeRatioTable(TXLSheet& balance, TXLSheet& income, TXLSheet& ratios, int periods, int factor)
 {
-    ClearPeriodColumns(ratios, kRatioKeptRows);
+    ClearPeriodColumns(ratios, TemplateRowCount(fsRatios), kRatioKeptRows);
     for (int col = kFirstPeriodColumn; col <= LastPeriodColumn(periods); ++col) {
         // All sixteen are computed before any is written, so a failure leaves this period at 0.
         const std::array<Currency, 20> r = PeriodRatios(PeriodReader(balance, income, col));
@@ -138,7 +152,7 @@ void ComputeDuPontTable(TXLSheet& balance, TXLSheet& income, TXLSheet& dupont, i
                         std::vector<double>& points)
 {
     points.clear();
-    ClearPeriodColumns(dupont, {});
+    ClearPeriodColumns(dupont, TemplateRowCount(fsDuPont), {});
     for (int col = kFirstPeriodColumn; col <= LastPeriodColumn(periods); ++col) {
         const PeriodReader p(balance, income, col);
         const double d = Q({p.B(kBsLiabilities), p.B(kBsAssets)}).ToDouble();

@@ -35,9 +35,11 @@ inline constexpr int kDuPontRows[] = {1, 2, 3, 4, 5};
 // b + 0.0001 is 0 (EInvalidOp for a = 0 then) and EInvalidOp when the quotient is no amount.
 Currency ProtectedQuotient(Currency a, Currency b);
 
-// Resets the period columns of every row: row 0 to empty text, the others to the integer 0, except the rows
-// in keep. Missing cells are created first (GetCell), so each cell converts the value to its own class.
-void ClearPeriodColumns(TXLSheet& sheet, std::span<const int> keep);
+// Resets the period columns of every row below RowCount: row 0 to empty text, the others to the integer 0, except
+// the rows in keep. In the rows [0, definedRows) the template defines, missing cells are created first (GetCell),
+// so each cell converts the value to its own class; in rows beyond them only existing cells are reset. The cost
+// follows the defined rows and the cells that exist, never RowCount.
+void ClearPeriodColumns(TXLSheet& sheet, int definedRows, std::span<const int> keep);
 
 // Cmd_CountClick's work: clears the ratio table, then computes each period's sixteen ratios from the balance
 // sheet and the income statement and writes them, factor times each quotient, as doubles. periods in

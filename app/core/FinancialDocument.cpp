@@ -103,8 +103,11 @@ void FinancialDocument::Save(const std::string& directory)
 
 void FinancialDocument::Clear()
 {
-    for (int i = 0; i < kFinSheetCount; ++i)
-        ClearPeriodColumns(*m_sheets[i], i == fsRatios ? std::span<const int>(kRatioKeptRows) : std::span<const int>());
+    for (int i = 0; i < kFinSheetCount; ++i) {
+        const auto which = static_cast<TFinSheet>(i);
+        ClearPeriodColumns(*m_sheets[i], TemplateRowCount(which),
+                           which == fsRatios ? std::span<const int>(kRatioKeptRows) : std::span<const int>());
+    }
 }
 
 void FinancialDocument::SetPeriodCount(int count)

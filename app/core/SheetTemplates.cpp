@@ -35,6 +35,11 @@ std::string_view SheetFileName(TFinSheet sheet)
     return ImageOf(sheet).FileName;
 }
 
+int TemplateRowCount(TFinSheet sheet)
+{
+    return ImageOf(sheet).RowCount;
+}
+
 std::string_view TemplateStream(TFinSheet sheet)
 {
     return ImageOf(sheet).Stream;

@@ -21,6 +21,8 @@ inline constexpr TFinSheet kStatementSheets[] = {fsBalanceSheet, fsIncomeStateme
 std::string_view SheetComponentName(TFinSheet sheet);
 // "zcfz.dat", "sy.dat", "xjll.dat", "cwfx.dat"; empty for the DuPont table.
 std::string_view SheetFileName(TFinSheet sheet);
+// The rows the template defines (its RowCount): the statement lines the program knows.
+int TemplateRowCount(TFinSheet sheet);
 // The embedded sheet stream of the template (WriteData bytes), valid for the program's life.
 std::string_view TemplateStream(TFinSheet sheet);
 // A new sheet holding the template: its component name and counts set, then its stream read by ReadData, the

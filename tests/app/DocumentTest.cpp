@@ -235,6 +235,41 @@ TEST_F(Files, SavingTheSettingsKeepsEverythingElseInTheFile)
         "; Quorvane\r\n[SYSSET]\r\nFC=7\r\nWeb=http://example.invalid\r\nDisplayMode=1\r\n\r\n[Window]\r\nTop=10\r\n");
 }
 
+int CellsOf(TXLSheet& sheet)
+{
+    return sheet.IterateCells(sheet.GetSheetRect(), TXLCellWalk::Existing, [](TXLCell&) { return true; });
+}
+
+TEST_F(Files, StatementsClaimingTheLargestRowCountCostOnlyTheCellsTheyHold)
+{
+    // Small files whose RowCount is the largest a sheet holds, with one figure and one name far below the template.
+    constexpr int kFarRow = 900000;
+    for (TFinSheet which : kSavedSheets) {
+        const std::unique_ptr<TXLSheet> sheet = CreateTemplateSheet(which);
+        sheet->SetRowCount(kMaxCount);
+        sheet->GetCell(kFirstPeriodColumn + 1, kFarRow).SetAsFloat(7.5);
+        sheet->GetCell(1, kFarRow).SetAsString("far line");
+        sheet->SaveToFile((m_dir / SheetFileName(which)).string());
+    }
+    FinancialDocument loaded;
+    ASSERT_TRUE(loaded.Load(m_dir.Str()).empty());
+    FinancialDocument reference;
+    for (FinancialDocument* document : {&loaded, &reference}) {
+        document->Clear();
+        document->ComputeRatios();
+        document->ComputeDuPont();
+        document->RatioChart();
+    }
+    for (TFinSheet which : kSavedSheets) {
+        TXLSheet& sheet = loaded.Sheet(which);
+        SCOPED_TRACE(sheet.Name);
+        EXPECT_EQ(sheet.RowCount(), kMaxCount);
+        EXPECT_EQ(CellsOf(sheet), CellsOf(reference.Sheet(which)) + 2);
+        EXPECT_EQ(ValueAt(sheet, kFirstPeriodColumn + 1, kFarRow), 0.0);
+        EXPECT_EQ(sheet.FindCell(1, kFarRow)->GetAsString(), "far line");
+    }
+}
+
 TEST(Charts, TheRatioChartPlotsFiveTableRowsInLegendOrder)
 {
     FinancialDocument document;

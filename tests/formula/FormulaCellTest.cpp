@@ -1,11 +1,14 @@
 // Formula cells: evaluation when assigned, kept numbers, error texts, and the stream.
-#include "cells/DoubleCell.h"
 #include "formula/FormulaCell.h"
-#include "sheet/Manager.h"
+#include "cells/DoubleCell.h"
 #include "platform/ByteStream.h"
+#include "sheet/Manager.h"
 #include "sheet/Sheet.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <new>
+#include <stdexcept>
 
 namespace qv {
 namespace {
@@ -99,6 +102,61 @@ TEST_F(FormulaCellTest, AnOnVariableHandlerReassigningTheCellIsCircular)
     EXPECT_EQ(f.Error(), TXLCFormula::feCircular);
     EXPECT_EQ(f.GetDisplayText(), "#CIRCULAR!");
     EXPECT_EQ(f.Formula(), "LOOP");
+}
+
+TEST_F(FormulaCellTest, NothingAHandlerThrowsLeavesRecalculateButRunningOutOfMemory)
+{
+    struct NoExceptionClass {};
+    const struct {
+        const char* what;
+        std::function<void()> raise;
+    } throwers[] = {
+        {"an integer", [] { throw 42; }},
+        {"a plain struct", [] { throw NoExceptionClass{}; }},
+        {"a standard error", [] { throw std::runtime_error("handler failed"); }},
+    };
+    for (const auto& thrower : throwers) {
+        sheet.OnVariable = [&](TXLSheet&, const std::string&, Variant&) { thrower.raise(); };
+        TXLCFormula& f = Formula(1, 1);
+        f.SetAsFloat(7);
+        EXPECT_NO_THROW(f.SetAsString("=HANDLER+1")) << thrower.what;
+        EXPECT_EQ(f.Error(), TXLCFormula::feValue) << thrower.what;
+        EXPECT_EQ(f.GetDisplayText(), "#VALUE!") << thrower.what;
+        EXPECT_EQ(f.GetAsFloat(), 7) << thrower.what;
+    }
+    sheet.OnVariable = [](TXLSheet&, const std::string&, Variant&) { throw std::bad_alloc(); };
+    TXLCFormula& f = Formula(1, 1);
+    f.SetAsFloat(7);
+    EXPECT_THROW(f.SetAsString("=HANDLER+1"), std::bad_alloc);
+    EXPECT_EQ(f.Error(), TXLCFormula::feNone);
+    EXPECT_EQ(f.GetDisplayText(), "7");
+    // The evaluation stack was left clean: the next evaluation is no circular one.
+    sheet.OnVariable = nullptr;
+    f.SetAsString("=2+3");
+    EXPECT_EQ(f.Error(), TXLCFormula::feNone);
+    EXPECT_EQ(f.GetAsFloat(), 5);
+}
+
+// A cell whose value cannot be read for want of memory.
+class OutOfMemoryCell : public TXLCDouble {
+public:
+    static const TXLCellClass& Class()
+    {
+        static const TXLCellClass cls{"OutOfMemoryCell", MakeCell<OutOfMemoryCell>};
+        return cls;
+    }
+    const TXLCellClass* GetCellClass() const override { return &Class(); }
+    Variant GetValue() override { throw std::bad_alloc(); }
+};
+
+TEST_F(FormulaCellTest, ACellReferenceThatRunsOutOfMemoryIsNoEmptyCell)
+{
+    sheet.Section(sClient).ReplaceCell({0, 0}, &OutOfMemoryCell::Class());
+    TXLCFormula& f = Formula(1, 1);
+    f.SetAsFloat(7);
+    EXPECT_THROW(f.SetAsString("=A1+1"), std::bad_alloc);
+    EXPECT_EQ(f.GetAsFloat(), 7);
+    EXPECT_EQ(f.Error(), TXLCFormula::feNone);
 }
 
 TEST_F(FormulaCellTest, RoundTripsThroughTheStreamWithoutAnError)

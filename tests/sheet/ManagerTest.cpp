@@ -4,6 +4,7 @@
 #include "sheet/GridError.h"
 #include "sheet/Sheet.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -65,6 +66,34 @@ TEST(ManagerDeathTest, UseAfterShutdownRaisesTheDestroyedError)
             std::exit(2);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// Destroys the manager under a live cell with an interned format; answers how many uses did not raise the
+// destroyed error.
+int UsesNotRefusedAfterShutdown()
+{
+    TXLSheet sheet;
+    TXLCell& cell = sheet.GetCell(0, 0);
+    cell.SetFormat("@@@|kind");
+    cell.SetAsString("text");
+    DestroyXLManager();
+    const std::function<void()> uses[] = {[&] { cell.Format(); }, [&] { cell.GetDisplayText(); },
+                                          [&] { cell.GetFormatMask(); }, [&] { cell.GetFormatKind(); }};
+    int notRefused = 0;
+    for (const auto& use : uses) {
+        try {
+            use();
+            ++notRefused;
+        } catch (const EXLGridError& e) {
+            notRefused += e.Message() == "XLManager has been already destroyed!" ? 0 : 1;
+        }
+    }
+    return notRefused;
+}
+
+TEST(ManagerDeathTest, CellsOutlivingTheManagerRaiseInsteadOfReadingItsFormats)
+{
+    EXPECT_EXIT(std::exit(UsesNotRefusedAfterShutdown()), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

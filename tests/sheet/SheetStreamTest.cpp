@@ -1,10 +1,10 @@
 // The sheet stream and whole-sheet files: exact bytes, round trips, and damaged input.
 #include "RecordingSheetUser.h"
 #include "cells/StringCell.h"
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/ComponentStream.h"
 #include "sheet/GridError.h"
+#include "sheet/Manager.h"
 #include "sheet/Sheet.h"
 
 #include <filesystem>
@@ -317,6 +317,61 @@ TEST(SheetStream, FarAwayCellsCannotDemandMoreMemoryThanTheStreamBacks)
         stream += Int32(row) + Int32(kMaxSListIndex) + Int32(946) + Int32(6) + Bytes({0, 0}) + Int32(-1);
     stream += Int32(-1);
     ExpectDamage(stream, "needs more memory than the stream can account for");
+}
+
+// A whole-sheet file of a new sheet but for one integer property, as small as the files the program saves.
+std::string FileWithInteger(const char* property, int32_t value)
+{
+    ByteWriter w;
+    ComponentWriter out(w);
+    out.BeginObject("TXLSheet", "XLSheet4");
+    out.WriteInteger(property, value);
+    TXLSheet empty;
+    out.WriteBinary("XLData", DataOf(empty));
+    out.EndObject();
+    return w.Take();
+}
+
+TEST(SheetFile, CountsBeyondWhatASheetHoldsAreDamage)
+{
+    const struct {
+        const char* property;
+        int32_t value;
+    } cases[] = {
+        {"ColCount", INT32_MAX}, {"RowCount", kMaxCount + 1}, {"TitleCols", INT32_MAX}, {"TitleRows", kMaxCount + 1}};
+    for (const auto& c : cases) {
+        const std::string file = FileWithInteger(c.property, c.value);
+        const size_t valueAt = file.find(c.property) + std::string_view(c.property).size();
+        ByteReader reader(file);
+        try {
+            TXLSheet().LoadFromStream(reader);
+            ADD_FAILURE() << "no error for " << c.property;
+        } catch (const EXLStreamError& e) {
+            EXPECT_EQ(e.Message(), "Damaged stream: property " + std::string(c.property) + " " +
+                                       std::to_string(c.value) + " beyond the largest count 1048560 at byte offset " +
+                                       std::to_string(valueAt));
+        }
+    }
+}
+
+TEST(SheetFile, CountsUpToTheBoundLoadAndNegativeOnesBecomeZero)
+{
+    const struct {
+        const char* property;
+        int32_t value;
+        int (TXLSheet::*count)() const;
+        int expected;
+    } cases[] = {{"ColCount", kMaxCount, &TXLSheet::ColCount, kMaxCount},
+                 {"RowCount", kMaxCount, &TXLSheet::RowCount, kMaxCount},
+                 {"TitleCols", -7, &TXLSheet::TitleCols, 0},
+                 {"TitleRows", 3, &TXLSheet::TitleRows, 3}};
+    for (const auto& c : cases) {
+        const std::string file = FileWithInteger(c.property, c.value);
+        ByteReader reader(file);
+        TXLSheet sheet;
+        sheet.LoadFromStream(reader);
+        EXPECT_EQ((sheet.*c.count)(), c.expected) << c.property;
+    }
 }
 
 class SheetFileTest : public ::testing::Test {

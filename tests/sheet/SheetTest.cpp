@@ -2,8 +2,8 @@
 #include "sheet/Sheet.h"
 #include "RecordingSheetUser.h"
 #include "cells/StringCell.h"
-#include "sheet/Manager.h"
 #include "sheet/GridError.h"
+#include "sheet/Manager.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +88,32 @@ TEST(Sheet, LoweringACountFreesCellsAndForgetsSizes)
     EXPECT_EQ(sheet.GetSize(50, sRows), 15);
     sheet.SetRowCount(-3);
     EXPECT_EQ(sheet.RowCount(), 0);
+}
+
+TEST(Sheet, CountsAreClampedToWhatTheSheetCanHold)
+{
+    using Getter = int (TXLSheet::*)() const;
+    using Setter = void (TXLSheet::*)(int);
+    const std::pair<Getter, Setter> counts[] = {{&TXLSheet::ColCount, &TXLSheet::SetColCount},
+                                                {&TXLSheet::RowCount, &TXLSheet::SetRowCount},
+                                                {&TXLSheet::TitleCols, &TXLSheet::SetTitleCols},
+                                                {&TXLSheet::TitleRows, &TXLSheet::SetTitleRows}};
+    const std::pair<int, int> cases[] = {
+        {7, 7}, {kMaxCount, kMaxCount}, {kMaxCount + 1, kMaxCount}, {INT32_MAX, kMaxCount}, {-5, 0}};
+    for (const auto& [get, set] : counts) {
+        for (const auto& [value, expected] : cases) {
+            TXLSheet sheet;
+            (sheet.*set)(value);
+            EXPECT_EQ((sheet.*get)(), expected) << value;
+        }
+    }
+    // A clamped count still cuts like any other: a cell at the last index survives, the sheet rectangle ends there.
+    TXLSheet sheet;
+    sheet.SetColCount(INT32_MAX);
+    sheet.GetCell(kMaxCount - 1, 0).SetAsString("last");
+    sheet.SetColCount(INT32_MAX);
+    EXPECT_EQ(sheet.FindCell(kMaxCount - 1, 0)->GetAsString(), "last");
+    EXPECT_EQ(sheet.GetSheetRect().right, kMaxCount);
 }
 
 TEST(Sheet, DefaultSizesResetExplicitOnes)
