@@ -650,23 +650,28 @@ QVariant TXLGrid::inputMethodQuery(Qt::InputMethodQuery query) const
 
 void TXLGrid::wheelEvent(QWheelEvent* event)
 {
-    const QPoint angle = event->angleDelta();
+    HandleWheel(*event);
+}
+
+void TXLGrid::HandleWheel(QWheelEvent& event)
+{
+    const QPoint angle = event.angleDelta();
     // Qt turns a wheel turned with Alt into a horizontal one; a wheel tilted sideways is not the grid's.
     int delta = angle.y();
     if (delta == 0 && angle.x() != 0) {
-        if (!(event->modifiers() & Qt::AltModifier)) {
-            event->ignore();
+        if (!(event.modifiers() & Qt::AltModifier)) {
+            event.ignore();
             return;
         }
         delta = angle.x();
     }
-    event->setAccepted(MouseWheel(*this, delta, ToShiftState(event->modifiers()), m_tracker));
+    event.setAccepted(MouseWheel(*this, delta, ToShiftState(event.modifiers()), m_tracker));
 }
 
 bool TXLGrid::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Wheel && (watched == m_bars[sCols].get() || watched == m_bars[sRows].get())) {
-        wheelEvent(static_cast<QWheelEvent*>(event));
+        HandleWheel(*static_cast<QWheelEvent*>(event));
         return true;
     }
     return QFrame::eventFilter(watched, event);

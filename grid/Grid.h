@@ -12,6 +12,7 @@
 #include <memory>
 
 class QKeyEvent;
+class QWheelEvent;
 class QScrollBar;
 
 namespace qv {
@@ -86,6 +87,9 @@ public:
     // Locks and unlocks the four panes; repaints asked for meanwhile happen once at the end.
     void BeginUpdate() override;
     void EndUpdate() override;
+    // A wheel event over the grid, a pane or a scroll bar: scrolling or Ctrl+zoom; accepted whenever there is a
+    // sheet.
+    void HandleWheel(QWheelEvent& event);
     // Places the four panes: the title strips as large as the corner's extent (zero when switched off), the body
     // in the rest less its scroll bars.
     void AlignPanes() override;
