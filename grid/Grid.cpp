@@ -629,6 +629,12 @@ void TXLGrid::inputMethodEvent(QInputMethodEvent* event)
     event->accept();
 }
 
+void TXLGrid::focusOutEvent(QFocusEvent* event)
+{
+    m_composing = false;
+    QFrame::focusOutEvent(event);
+}
+
 QVariant TXLGrid::inputMethodQuery(Qt::InputMethodQuery query) const
 {
     switch (query) {

@@ -131,6 +131,8 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    // A composition the focus left is over.
+    void focusOutEvent(QFocusEvent* event) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void wheelEvent(QWheelEvent* event) override;
     // The scroll bars' wheel goes the grid's way.

@@ -210,6 +210,17 @@ TEST(Navigation, ShiftExtendsToTheLeftAndBackFromTheCurrentCell)
     EXPECT_EQ(body.Selection(), (Rect{0, 4, 5, 5}));
 }
 
+TEST(Navigation, WithRowSelectTheBodySelectsWholeRows)
+{
+    Panes grid;
+    grid.options |= OptionBit(oRowSelect);
+    TXLPane& body = grid.Body();
+    body.SetCurrent({3, 4}, TXLCollapse::Collapse, TXLReveal::None);
+    EXPECT_EQ(body.Selection(), (Rect{0, 4, 8, 5}));
+    Press(grid, TXLKey::Down, ssShift);
+    EXPECT_EQ(body.Selection(), (Rect{0, 4, 8, 6}));
+}
+
 TEST(Navigation, EnterWhereNoCellCanBeEnteredReleasesTheEditorUnlessPermanent)
 {
     Panes grid;
