@@ -1,12 +1,20 @@
-// The grid control: pane layout, scaled sizes, zoom, options, scroll bars, linked grids and the sheet's reports.
+// The grid control: pane layout, scaled sizes, zoom, options, scroll bars, linked grids, the sheet's reports, and
+// Qt's key, input-method and wheel events handed to the body.
 #include "grid/Grid.h"
 
+#include "grid/QtKeys.h"
+#include "grid/Wheel.h"
 #include "sheet/Section.h"
 #include "sheet/Sheet.h"
 #include "sheet/Style.h"
 
+#include <QDialog>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -55,6 +63,8 @@ TXLGrid::TXLGrid(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setFocusPolicy(Qt::StrongFocus);
+    // Chinese text (the period headings) comes through fcitx or ibus.
+    setAttribute(Qt::WA_InputMethodEnabled);
     for (TXLAxis axis : {sCols, sRows}) {
         m_bars[axis] = std::make_unique<QScrollBar>(axis == sCols ? Qt::Horizontal : Qt::Vertical, this);
         QScrollBar* bar = m_bars[axis].get();
@@ -62,6 +72,7 @@ TXLGrid::TXLGrid(QWidget* parent) : QFrame(parent)
         bar->setFocusPolicy(Qt::NoFocus);
         connect(bar, &QScrollBar::actionTriggered, this, [this, axis](int action) { ScrollBarAction(axis, action); });
         connect(bar, &QScrollBar::sliderReleased, this, [this, axis] { ScrollBarReleased(axis); });
+        bar->installEventFilter(this);
     }
     ApplyScrollBarLook();
     for (TXLSector sector : {sClient, sCols, sRows, sTitle})
@@ -124,9 +135,17 @@ void TXLGrid::SetScale(int scale)
     if (scale == m_scale)
         return;
     m_scale = scale;
+    TXLView& body = View(sClient);
+    const TXLTopLeft topLeft = body.TopLeft();
     BeginUpdate();
     UpdateSizes(0);
+    body.ShowAtTopLeft(topLeft);
     PageBreaksChanged();
+    // Reopened, the editor takes the scaled font.
+    if (body.IsEditing()) {
+        m_editHost->SetEditing(false);
+        m_editHost->SetEditing(true);
+    }
     EndUpdate();
     if (OnScaleChanged)
         OnScaleChanged(*this);
@@ -238,6 +257,8 @@ void TXLGrid::UpdateSizes(TXLAxes axes)
     PageBreaksChanged();
     AlignPanes();
     ReapplySelections();
+    for (TXLSector sector : kSectors)
+        View(sector).ClampCurrent();
 }
 
 void TXLGrid::AlignPanes()
@@ -480,11 +501,14 @@ void TXLGrid::SizesChanged(TXLAxes axes, TXLPart)
 
 void TXLGrid::ItemsInserted(TXLAxis axis, TXLPart part, int index, int count)
 {
+    SetEditMode(TXLEditMode::Closed);
     TXLSizeList& list = MutableList(axis, part);
     list.InsertDelete(index, count);
     list.SetCount(std::max(0, list.Count() + count));
     ReapplySelections();
     UpdateSizes(AxisBit(axis));
+    if (m_editHost && HasOption(oPermEdit))
+        m_editHost->SetEditing(true);
 }
 
 void TXLGrid::SizeChanged(TXLAxis axis, TXLPart part, int index)
@@ -525,6 +549,138 @@ void TXLGrid::UnionsChanged(bool loaded)
     }
     for (TXLSector sector : kSectors)
         View(sector).ResetSelection();
+}
+
+// ---- Keyboard, input methods and the wheel
+
+void TXLGrid::MoveCurrent(TXLDirection direction, TXLTurn turn)
+{
+    View(sClient).MoveCurrent(direction, turn);
+}
+
+bool TXLGrid::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && HasOption(oTabKeys)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QFrame::event(event);
+}
+
+bool TXLGrid::FormTakesEnter() const
+{
+    const auto* dialog = qobject_cast<const QDialog*>(window());
+    if (!dialog || View(sClient).CanEditCell(View(sClient).Current()))
+        return false;
+    for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->isDefault() && button->isVisible() && button->isEnabled())
+            return true;
+    return false;
+}
+
+void TXLGrid::keyPressEvent(QKeyEvent* event)
+{
+    const bool isTab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if ((isTab && !HasOption(oTabKeys)) || (isEnter && FormTakesEnter())) {
+        event->ignore();
+        return;
+    }
+    TXLView& body = View(sClient);
+    const TXLShiftState shift = ToShiftState(event->modifiers());
+    body.KeyDown(ToKeyStroke(*event));
+    if (OnKeyDown)
+        OnKeyDown(*this, *event);
+    // Characters typed with Alt are menu accelerators; Delete types nothing.
+    if (!(shift & ssAlt) && event->key() != Qt::Key_Delete) {
+        for (char32_t typed : event->text().toUcs4()) {
+            char32_t key = body.TypeCharacter(typed, shift);
+            if (key != 0 && OnKeyPress)
+                OnKeyPress(*this, key);
+        }
+    }
+    event->accept();
+}
+
+void TXLGrid::inputMethodEvent(QInputMethodEvent* event)
+{
+    TXLTypedInput input;
+    input.Preedit = event->preeditString().toStdString();
+    input.Commit = event->commitString().toStdString();
+    for (const QInputMethodEvent::Attribute& attribute : event->attributes())
+        if (attribute.type == QInputMethodEvent::Cursor)
+            input.PreeditCursor = attribute.start;
+    if (!m_composing) {
+        if (input.Preedit.empty() && input.Commit.empty()) {
+            event->accept();
+            return;
+        }
+        // A commit without a preedit starts and ends at once.
+        input.Kind = TXLInputKind::CompositionStart;
+        m_composing = !input.Preedit.empty();
+    } else {
+        input.Kind = input.Preedit.empty() ? TXLInputKind::CompositionEnd : TXLInputKind::Composition;
+        m_composing = !input.Preedit.empty();
+    }
+    View(sClient).InputMethod(input);
+    event->accept();
+}
+
+void TXLGrid::focusOutEvent(QFocusEvent* event)
+{
+    m_composing = false;
+    QFrame::focusOutEvent(event);
+}
+
+QVariant TXLGrid::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    switch (query) {
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImCursorRectangle: {
+        // The candidate window opens at the current cell.
+        const TXLView& body = View(sClient);
+        const Point current = body.Current();
+        Rect r;
+        if (!body.CellRectToPixels({current.x, current.y, current.x + 1, current.y + 1}, r, 0))
+            return QRect(body.geometry().topLeft(), QSize(1, 1));
+        return QRect(body.geometry().topLeft() + QPoint(r.left, r.top), QSize(r.Width(), r.Height()));
+    }
+    default:
+        return QFrame::inputMethodQuery(query);
+    }
+}
+
+void TXLGrid::wheelEvent(QWheelEvent* event)
+{
+    HandleWheel(*event);
+}
+
+void TXLGrid::HandleWheel(QWheelEvent& event)
+{
+    const QPoint angle = event.angleDelta();
+    // Qt turns a wheel turned with Alt into a horizontal one; a wheel tilted sideways is not the grid's.
+    int delta = angle.y();
+    if (delta == 0 && angle.x() != 0) {
+        if (!(event.modifiers() & Qt::AltModifier)) {
+            event.ignore();
+            return;
+        }
+        delta = angle.x();
+    }
+    event.setAccepted(MouseWheel(*this, delta, ToShiftState(event.modifiers()), m_tracker));
+}
+
+bool TXLGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel && (watched == m_bars[sCols].get() || watched == m_bars[sRows].get())) {
+        HandleWheel(*static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 } // namespace qv

@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
+class QWheelEvent;
 class QScrollBar;
 
 namespace qv {
@@ -31,9 +33,10 @@ public:
     // OnSheetChanged (also for nullptr).
     void SetSheet(TXLSheet* sheet);
 
-    // Zoom in percent, at least 25 and at most 500; a change rescales every size and fires OnScaleChanged.
+    // Zoom in percent, at least 25 and at most 500; a change rescales every size, keeps the column and row at the
+    // body's top-left corner there, and fires OnScaleChanged.
     int Scale() const override { return m_scale; }
-    void SetScale(int scale);
+    void SetScale(int scale) override;
     // v × Scale div 100 and v × 100 div Scale, truncating.
     int Scaled(int value) const;
     int Unscaled(int value) const;
@@ -45,9 +48,18 @@ public:
     TXLScrolls Scrolls() const { return m_scrolls; }
     bool HasScroll(TXLScroll scroll) const override { return (m_scrolls & ScrollBit(scroll)) != 0; }
     void SetScrolls(TXLScrolls scrolls);
-    TXLDirection EnterDir() const { return m_enterDir; }
+    TXLDirection EnterDir() const override { return m_enterDir; }
     void SetEnterDir(TXLDirection direction) { m_enterDir = direction; }
-    TXLDirection AutoDirection() const { return m_autoDirection; }
+    // The direction of the last navigation key; dDown at first.
+    TXLDirection AutoDirection() const override { return m_autoDirection; }
+    void SetAutoDirection(TXLDirection direction) override { m_autoDirection = direction; }
+    // Enter and Tab: the body's current cell moves in the direction (dAuto: EnterDirection), back with Back.
+    void MoveCurrent(TXLDirection direction, TXLTurn turn);
+
+    // The in-cell edit host, referenced (it outlives the grid or is set back to nullptr); without one the grid
+    // edits nothing.
+    IXLEditHost* EditHost() const override { return m_editHost; }
+    void SetEditHost(IXLEditHost* host) { m_editHost = host; }
 
     // Linked grids scroll together: the horizontal partner follows the body's X, the vertical one its Y, each at
     // its own scale. Linking is mutual; linking to the grid itself means none.
@@ -75,6 +87,9 @@ public:
     // Locks and unlocks the four panes; repaints asked for meanwhile happen once at the end.
     void BeginUpdate() override;
     void EndUpdate() override;
+    // A wheel event over the grid, a pane or a scroll bar: scrolling or Ctrl+zoom; accepted whenever there is a
+    // sheet.
+    void HandleWheel(QWheelEvent& event);
     // Places the four panes: the title strips as large as the corner's extent (zero when switched off), the body
     // in the rest less its scroll bars.
     void AlignPanes() override;
@@ -84,6 +99,10 @@ public:
     std::function<void(TXLGrid&)> OnSelChanged; // the body's selection changed
     std::function<void(TXLGrid&)> OnCurChanged; // the body's current cell changed
     std::function<void(TXLGrid&)> OnChange;     // the selected cells were changed through the body's selection object
+    // After the body's own handling of a key; the key press event gets what the body left of the character (its
+    // handling may set it to 0, consuming it).
+    std::function<void(TXLGrid&, QKeyEvent&)> OnKeyDown;
+    std::function<void(TXLGrid&, char32_t& key)> OnKeyPress;
 
     // IXLSheetUser: the reactions to the sheet's reports.
     TXLSheet* GetSheet() override { return m_sheet; }
@@ -108,6 +127,16 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Tab reaches the key map instead of moving the focus while oTabKeys is on.
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    // A composition the focus left is over.
+    void focusOutEvent(QFocusEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void wheelEvent(QWheelEvent* event) override;
+    // The scroll bars' wheel goes the grid's way.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     TXLSizeList& MutableList(TXLAxis axis, TXLPart part) { return m_scaled[axis * 2 + part]; }
@@ -121,6 +150,8 @@ private:
     void ApplyScrollBarLook();
     void ScrollBarAction(TXLAxis axis, int action);
     void ScrollBarReleased(TXLAxis axis);
+    // A dialog's default button takes Enter unless the current cell can be edited.
+    bool FormTakesEnter() const;
 
     TXLSheet* m_sheet = nullptr;
     int m_scale = 100;
@@ -136,6 +167,9 @@ private:
     TColor m_color = clBtnFace;
     bool m_showHint = false;
     TXLMouseState m_mouseState = TXLMouseState::Idle; // pressed and dragging hold the layout
+    TXLTracker m_tracker = TXLTracker::None;          // chosen for the next press by the mouse handling
+    IXLEditHost* m_editHost = nullptr;
+    bool m_composing = false; // an input method is composing text
     std::array<std::unique_ptr<QScrollBar>, 2> m_bars;
     std::array<std::unique_ptr<TXLView>, 4> m_views;
 };

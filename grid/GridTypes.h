@@ -1,4 +1,5 @@
-// Small types of the grid control: options, scroll-bar settings, directions, scroll codes and invalidation modes.
+// Small types of the grid control: options, scroll-bar settings, directions, scroll codes, invalidation modes and
+// the switches of its operations.
 #pragma once
 
 #include <cstdint>
@@ -99,6 +100,16 @@ enum class TXLReveal : uint8_t { None, MakeVisible };
 // The mouse tracking of a grid: idle, a button down, dragging, released after a drag, released without one or
 // cancelled.
 enum class TXLMouseState : uint8_t { Idle, Pressed, Dragging, ReleasedAfterDrag, Released };
+// StepCell: inside the selected range, wrapping there (when it is more than one cell or merged range), or over
+// the whole section.
+enum class TXLStepBounds : uint8_t { Section, Selection };
+// MoveCurrent: the direction as given, or turned round (Shift with Enter or Tab).
+enum class TXLTurn : uint8_t { Forward, Back };
+// SetEditMode: the editor closed, open with the arrow keys moving the current cell, or open with them moving the
+// caret (F2).
+enum class TXLEditMode : uint8_t { Closed, ArrowsMoveCell, ArrowsMoveCaret };
+// The mouse tracker chosen for the next button press.
+enum class TXLTracker : uint8_t { None, Selection, Sizing };
 // What happened to a pane's window.
 enum class TXLClientChange : uint8_t { Resized, Shown };
 

@@ -1,4 +1,4 @@
-// Panes: pixel geometry over the scaled lists, scrolling, invalidation, selection state and the paint pass.
+// Panes: pixel geometry over the scaled lists, scrolling, invalidation, the selection's pixels and the paint pass.
 #include "grid/Pane.h"
 
 #include "grid/SectionPainter.h"
@@ -140,7 +140,8 @@ bool TXLPane::CanEnterCell(Point cell) const
 {
     if (!m_section || cell.x < 0 || cell.y < 0 || cell.x >= Count(sCols) || cell.y >= Count(sRows))
         return false;
-    if (m_cols.GetValue(cell.x) <= 0 || m_rows.GetValue(cell.y) <= 0 || m_section->UnionAt(cell, TXLAnchorRule::Exclude))
+    if (m_cols.GetValue(cell.x) <= 0 || m_rows.GetValue(cell.y) <= 0 ||
+        m_section->UnionAt(cell, TXLAnchorRule::Exclude))
         return false;
     const int32_t styles = m_section->GetLayerValue(kLayerStyles, cell.x, cell.y);
     return (styles & (CellStyleBit(csHidden) | CellStyleBit(csProtect))) == 0;
@@ -302,6 +303,32 @@ void TXLPane::MakeVisible(const Rect& range)
     ClampOrigin(origin);
 }
 
+TXLTopLeft TXLPane::TopLeft() const
+{
+    TXLTopLeft topLeft;
+    for (TXLAxis axis : {sCols, sRows}) {
+        int start = Along(m_origin, axis);
+        const int item = List(axis).FindOffset(start);
+        Along(topLeft.Item, axis) = item;
+        Along(topLeft.Within, axis) = Along(m_origin, axis) - start;
+        Along(topLeft.ItemSize, axis) = List(axis).GetValue(item);
+    }
+    return topLeft;
+}
+
+void TXLPane::ShowAtTopLeft(const TXLTopLeft& topLeft)
+{
+    Point origin;
+    for (TXLAxis axis : {sCols, sRows}) {
+        const int item = Along(topLeft.Item, axis);
+        const int oldSize = Along(topLeft.ItemSize, axis);
+        const int64_t within =
+            oldSize > 0 ? int64_t{Along(topLeft.Within, axis)} * List(axis).GetValue(item) / oldSize : 0;
+        Along(origin, axis) = List(axis).GetOffset(item) + static_cast<int>(within);
+    }
+    ClampOrigin(origin);
+}
+
 int TXLPane::ScrollPosFor(TXLAxis axis, TXLScrollCode code, int value) const
 {
     const TXLSizeList& list = List(axis);
@@ -405,7 +432,8 @@ void TXLPane::LineSizeChanged(TXLAxis axis, int start, int newSize, int oldSize)
         const int contentEnd = std::max(client, Along(m_extent, axis) - diff - origin) + kLineSizeSlack;
         if (oldEnd < contentEnd) {
             const Size size = ClientSize();
-            const Rect moving = axis == sCols ? Rect{oldEnd, 0, contentEnd, size.cy} : Rect{0, oldEnd, size.cx, contentEnd};
+            const Rect moving =
+                axis == sCols ? Rect{oldEnd, 0, contentEnd, size.cy} : Rect{0, oldEnd, size.cx, contentEnd};
             const Rect inside = moving.Intersect(ClientRect());
             if (!inside.IsEmpty())
                 m_host.ScrollContent(axis == sCols ? diff : 0, axis == sRows ? diff : 0, inside);
@@ -446,96 +474,7 @@ void TXLPane::LineSizeChanged(TXLAxis axis, int start, int newSize, int oldSize)
     }
 }
 
-// ---- Selection state
-
-void TXLPane::SetCurrent(Point cell, TXLCollapse collapse, TXLReveal reveal)
-{
-    if (!m_section)
-        return;
-    cell = AnchorOf(ClampCell(cell));
-    if (cell == m_current || !CanEnterCell(cell))
-        return;
-    const Point old = m_current;
-    m_current = cell;
-    m_cursor = cell;
-    if (IsBody()) {
-        m_owner.Pane(sCols).m_current.x = cell.x;
-        m_owner.Pane(sRows).m_current.y = cell.y;
-    }
-    Rect cellRange{cell.x, cell.y, cell.x + 1, cell.y + 1};
-    if (const TXLUnion* merged = m_section->UnionAt(cell, TXLAnchorRule::Include))
-        cellRange = merged->GetRect();
-    if (collapse == TXLCollapse::Collapse || !m_owner.HasOption(oRangeSelect))
-        Select(cellRange, old);
-    else
-        Select(m_selection, old);
-    if (reveal == TXLReveal::MakeVisible)
-        MakeVisible(cellRange);
-    if (IsCurrentView())
-        m_owner.CurrentChanged();
-}
-
-void TXLPane::Select(Rect range, Point oldCurrent)
-{
-    if (!m_section)
-        return;
-    if (!range.IsEmpty()) {
-        const bool wholeRows = (IsBody() && m_owner.HasOption(oRowSelect)) || m_sector == sRows || m_sector == sTitle;
-        const bool wholeColumns = m_sector == sCols || m_sector == sTitle;
-        if (wholeRows) {
-            range.left = 0;
-            range.right = Count(sCols);
-        }
-        if (wholeColumns) {
-            range.top = 0;
-            range.bottom = Count(sRows);
-        }
-    }
-    range = ExpandByUnions(range);
-    if (!ClipToSheet(range))
-        range = {};
-    const bool changed = !range.IsEmpty() && range != m_selection;
-    SwapSelection(range, oldCurrent);
-    if (changed && IsCurrentView())
-        m_owner.SelectionChanged();
-}
-
-void TXLPane::ResetSelection()
-{
-    SwapSelection({}, m_current);
-}
-
-// Only the pixels whose inversion differs between the two selections are repainted; the paint pass inverts the
-// selection afresh, so the result is the exclusive-or of the two regions applied to the screen.
-void TXLPane::SwapSelection(const Rect& range, Point oldCurrent)
-{
-    if (HasWindow()) {
-        UpdateRegion(SelectionRegion(m_selection, oldCurrent).Xor(SelectionRegion(range, m_current)));
-        if (IsBody() && IsCurrentView() && m_owner.HasOption(oTitle3D)) {
-            m_owner.Pane(sCols).InvalidateTitleMarks(m_selection, range);
-            m_owner.Pane(sRows).InvalidateTitleMarks(m_selection, range);
-        }
-    }
-    m_selection = range;
-}
-
-void TXLPane::InvalidateTitleMarks(const Rect& oldRange, const Rect& newRange)
-{
-    const auto widen = [this](Rect r) -> Rect {
-        if (r.IsEmpty())
-            return {};
-        if (m_sector == sCols) {
-            r.top = 0;
-            r.bottom = Count(sRows);
-        } else {
-            r.left = 0;
-            r.right = Count(sCols);
-        }
-        return ClipToSheet(r) ? ExpandByUnions(r) : Rect{};
-    };
-    for (const Rect& changed : Region(widen(oldRange)).Xor(widen(newRange)).Rects())
-        InvalidateRange(changed, TXLUnionExpand::ByUnions, imGrown);
-}
+// ---- Selection display
 
 Region TXLPane::SelectionRegion(const Rect& range, Point current) const
 {
@@ -556,11 +495,8 @@ Region TXLPane::SelectionRegion(const Rect& range, Point current) const
         region = Region(r.Inflate(3, 3).Intersect(limit)).Subtract(r).Union(r.Inflate(-1, -1));
     }
     if ((m_owner.HasOption(oDrawFocus) || m_owner.HasOption(oPermEdit)) && range.Contains(current) && m_section) {
-        Rect cellRange{current.x, current.y, current.x + 1, current.y + 1};
-        if (const TXLUnion* merged = m_section->UnionAt(current, TXLAnchorRule::Include))
-            cellRange = merged->GetRect();
         Rect focus;
-        if (CellRectToPixels(cellRange, focus, 2))
+        if (CellRectToPixels(CellRange(current), focus, 2))
             region = region.Xor(focus.Intersect(limit));
     }
     return region;

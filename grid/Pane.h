@@ -2,7 +2,9 @@
 // and the paint pass.
 #pragma once
 
+#include "grid/EditHost.h"
 #include "grid/GridTypes.h"
+#include "grid/Keys.h"
 #include "grid/PaneHost.h"
 #include "platform/Canvas.h"
 #include "sheet/CellTypes.h"
@@ -15,6 +17,13 @@ namespace qv {
 
 class TXLSection;
 class TXLSelection;
+
+// The column and row under a pane's top-left corner, and how far into them (of their sizes) the origin lies.
+struct TXLTopLeft {
+    Point Item;
+    Point Within;
+    Point ItemSize;
+};
 
 // The section of one sector as the grid shows it. Coordinates are pane pixels unless said otherwise; cells are
 // section-local; ranges are half-open cell rectangles. The pane reads its sizes from two of the grid's scaled
@@ -102,6 +111,10 @@ public:
     void SetExtent(Point extent);
     // Scrolls the least that shows the range, leaving no partial item at the leading edge.
     void MakeVisible(const Rect& range);
+    // What lies at the top-left corner, and the origin that puts it there again after the sizes were rescaled
+    // (the same items, the same fraction into them), clamped.
+    TXLTopLeft TopLeft() const;
+    void ShowAtTopLeft(const TXLTopLeft& topLeft);
     // The origin coordinate a scroll request leads to, within 0..extent - client size.
     int ScrollPosFor(TXLAxis axis, TXLScrollCode code, int value) const;
     // Body only: range, page and position of the grid's scroll bars, showing a bar when the content exceeds the
@@ -113,21 +126,67 @@ public:
     // The pane that follows this pane's origin on the axis (or nullptr).
     void SetLinkedPane(TXLAxis axis, TXLPane* pane) { m_linked[axis] = pane; }
 
-    // ---- Selection state (moved by the keyboard and mouse elsewhere; set here by programs)
+    // ---- The current cell and the selection
 
     // Right and bottom exclusive, section-local; empty when nothing is selected.
     Rect Selection() const { return m_selection; }
-    // Always the top-left cell of its merged range.
+    // Always the top-left cell of its merged range. In a title strip: the body's current column (column titles)
+    // or row (row titles).
     Point Current() const { return m_current; }
+    // The cell keyboard navigation moves; it may lie inside a merged range, keeping its column (row) there.
     Point Cursor() const { return m_cursor; }
-    // Makes the cell (anchored, clamped) current if it can be entered; the body's title strips follow its column
-    // and row. With Collapse (or without oRangeSelect) the selection becomes the cell.
+    // The cell (clamped, then anchored) becomes current if it can be entered: the body's title strips follow its
+    // column and row; with Collapse (or without oRangeSelect) the selection becomes the cell; the edit host lets
+    // go of the edited cell and, with oPermEdit, opens on the new one; MakeVisible scrolls to it.
     void SetCurrent(Point cell, TXLCollapse collapse, TXLReveal reveal);
-    // The range widened to merged ranges (whole rows with oRowSelect in the body) and clipped to the sheet becomes
-    // the selection. oldCurrent is the current cell that the displayed selection was drawn with.
-    void Select(Rect range, Point oldCurrent);
+    // The range, widened (whole rows with oRowSelect in the body, whole columns or rows in the title panes) and
+    // clipped to the sheet, becomes the selection; the selection object takes the first cell's formatting. A title
+    // pane's new selection selects the same columns (rows) in the body, a new body selection clears the title
+    // panes' other than source. oldCurrent is the current cell the displayed selection was drawn with.
+    void Select(Rect range, Point oldCurrent, const TXLPane* source = nullptr);
     // Nothing selected; the current cell stays.
     void ResetSelection();
+    // Cells a program wrote through the selection object were merged or cleared: the selection repaints and the
+    // grid hears OnSelChanged.
+    void SelectedCellsRewritten();
+    // After the counts shrank: the current cell (anchored) and the cursor back inside the sheet.
+    void ClampCurrent();
+    // Moves cell one step in the direction (over a merged range as a whole) and on until a cell that can be
+    // entered, within the selection (always wrapping) or the section (wrapping with oWrapKeys). False, with cell
+    // unchanged, at the edge or when no cell qualifies; costs at most one visit of each cell of the bounds.
+    bool StepCell(Point& cell, TXLDirection direction, TXLStepBounds bounds) const;
+    // Enter and Tab: the cursor steps in the direction (dAuto: the grid's EnterDirection; Back: the opposite),
+    // inside a selected range (which stays) or else over the section, and the current cell follows. Where no
+    // cell can be entered the edit host closes, unless oPermEdit.
+    void MoveCurrent(TXLDirection direction, TXLTurn turn);
+    // Shift with a navigation key: the selection runs from the current cell to a corner that the key moves
+    // (Home, End, the arrows; other keys do nothing), skipping items of size 0 and steps inside merged ranges.
+    void ExtendSelection(TXLKey key);
+    // Whether the cell can be edited in place: the sheet and the grid not read-only, the cell not csReadOnly, its
+    // class with an editor registered, and the cell enterable.
+    bool CanEditCell(Point cell) const;
+    // Opens the edit host on the cell (created if missing) when it can be edited; otherwise closes the host's
+    // editor if it serves this pane.
+    void PrepareEdit(Point cell);
+    // The edit host is open on this pane.
+    bool IsEditing() const;
+
+    // ---- Keyboard (the current pane's handling; the grid raises its own events afterwards)
+
+    // The key map: Shift extends the selection (oRangeSelect), Alt does nothing, the navigation keys move the
+    // cursor and the current cell (with Ctrl also the origin), Tab moves as Enter does, F2 opens the editor with
+    // the arrows moving the caret.
+    void KeyDown(const TXLKeyStroke& stroke);
+    // A character: Enter moves the current cell in the enter direction (back with Shift), Escape cancels the
+    // edit; both are consumed (key becomes 0). Others go to the current cell's KeyPress (creating the cell).
+    void KeyPress(char32_t& key, TXLShiftState shift);
+    // A character typed: Backspace or a code from 32 on starts editing with it where the cell can be edited,
+    // else it goes to KeyPress. Returns what is left of it for the grid's own key press event (0 when consumed).
+    char32_t TypeCharacter(char32_t key, TXLShiftState shift);
+    // An input method's message: its composition start opens the editor as a typed character does and is handed
+    // to the editor's StartWithKey, the later messages go to the editor while it is active.
+    void InputMethod(const TXLTypedInput& input);
+
     // The pixels shown inverted for a selection: in a title strip the range's rectangle; in the body a frame (with
     // the 3-D look: 3 pixels outside the inner rectangle, a 1-pixel gap, then the inside), without the current cell
     // when oDrawFocus or oPermEdit is on.
@@ -154,6 +213,16 @@ private:
     void UpdateRect(const Rect& r);
     void UpdateRegion(const Region& region);
     void SwapSelection(const Rect& range, Point oldCurrent);
+    // The current cell's rectangle: its merged range, or the cell itself.
+    Rect CellRange(Point cell) const;
+    // Step 4 of Select: the body follows a title pane's selection, or the title panes give up theirs.
+    void PropagateSelection(const TXLPane* source);
+    // Widens a title pane's range to whole columns (rows) and to the merged ranges of this pane and the body.
+    Rect WidenInTitles(Rect range) const;
+    // One step of StepCell within bounds; false at their edge without wrap.
+    bool OneStep(Point& cell, TXLDirection direction, const Rect& bounds, bool wrap) const;
+    // The origin with one coordinate replaced, applied with ClampOrigin.
+    void ScrollTo(TXLAxis axis, int coordinate);
     void InvalidateTitleMarks(const Rect& oldRange, const Rect& newRange);
     void PaintBackground(TXLCanvas& canvas, const Rect& rect) const;
     void PaintPass(TXLCanvas& canvas, const Rect& paintRect, const Rect& range, const Rect& pixels) const;

@@ -1,6 +1,7 @@
 // What a pane asks of its surroundings: the window it draws in and the grid it belongs to.
 #pragma once
 
+#include "grid/EditHost.h"
 #include "grid/GridTypes.h"
 #include "platform/Geometry.h"
 #include "platform/Region.h"
@@ -44,10 +45,27 @@ class IXLPaneOwner {
 public:
     virtual TXLSheet* Sheet() const = 0;
     virtual int Scale() const = 0;
+    // Zoom in percent (kept within 25..500): every size is rescaled.
+    virtual void SetScale(int scale) = 0;
     virtual bool HasOption(TXLOption option) const = 0;
     virtual bool HasScroll(TXLScroll scroll) const = 0;
     virtual bool ShowHint() const = 0;
     virtual TXLPane& Pane(TXLSector sector) const = 0;
+    // The in-cell edit host, referenced; nullptr for a grid that edits nothing.
+    virtual IXLEditHost* EditHost() const = 0;
+    // The direction of Enter and Tab; dAuto means the direction of the last navigation key (AutoDirection).
+    virtual TXLDirection EnterDir() const = 0;
+    virtual TXLDirection AutoDirection() const = 0;
+    virtual void SetAutoDirection(TXLDirection direction) = 0;
+    TXLDirection EnterDirection() const { return EnterDir() == dAuto ? AutoDirection() : EnterDir(); }
+    // Closes the editor, or opens it on the current cell with the arrow keys moving the cell or the caret.
+    void SetEditMode(TXLEditMode mode)
+    {
+        if (IXLEditHost* host = EditHost()) {
+            host->SetArrowMode(mode == TXLEditMode::ArrowsMoveCell);
+            host->SetEditing(mode != TXLEditMode::Closed);
+        }
+    }
     // Sets the body's bar of an axis; true when the bar was shown or hidden by it.
     virtual bool SetScrollBar(TXLAxis axis, const TXLScrollBarState& state) = 0;
     // Lays the panes out again (a scroll bar came or went).

@@ -65,13 +65,64 @@ void TXLSelection::SetAttr(int slot, int32_t value)
         TXLProRange::SetAttr(slot, value);
 }
 
+namespace {
+
+// Holds the proxy busy for a scope.
+class BusyScope {
+public:
+    explicit BusyScope(int& depth) : m_depth(depth) { ++m_depth; }
+    ~BusyScope() { --m_depth; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    int& m_depth;
+};
+
+} // namespace
+
 void TXLSelection::Changed(TXLProp group, int members)
 {
     if (!GetSection() || HasFlag(kFlagSuppress))
         return;
-    TXLProRange::Changed(group, members);
+    {
+        const BusyScope busy(m_busy);
+        TXLProRange::Changed(group, members);
+    }
     if (m_pane.IsCurrentView())
         m_pane.Owner().SelectedCellsChanged();
+}
+
+bool TXLSelection::Merge(bool across)
+{
+    if (!GetSection())
+        return false;
+    bool merged = false;
+    {
+        const BusyScope busy(m_busy);
+        merged = TXLProRange::Merge(across);
+    }
+    m_pane.SelectedCellsRewritten();
+    return merged;
+}
+
+bool TXLSelection::ClearRange(int what)
+{
+    if (!GetSection())
+        return false;
+    bool cleared = false;
+    {
+        const BusyScope busy(m_busy);
+        cleared = TXLProRange::ClearRange(what);
+    }
+    m_pane.SelectedCellsRewritten();
+    return cleared;
+}
+
+void TXLSelection::TakeOver(TXLPersistent& source)
+{
+    const BusyScope busy(m_busy);
+    TakeOwnFields(source);
 }
 
 } // namespace qv

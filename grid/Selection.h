@@ -28,9 +28,20 @@ public:
     void SetValue(const Variant& value) override;
     // Carries the change to the cells, then tells the grid (OnChange) unless changes are suppressed.
     void Changed(TXLProp group, int members) override;
+    // As for any range; afterwards the pane repaints its selection and the grid hears OnSelChanged.
+    bool Merge(bool across) override;
+    bool ClearRange(int what) override;
+
+    // The pane's Select: the font, editor and format of the new selection's first cell (or base style), taken
+    // without writing anything.
+    void TakeOver(TXLPersistent& source);
+    // Something is being written through the proxy (or it is taking over): a selection made meanwhile keeps
+    // what the proxy holds.
+    bool IsBusy() const { return m_busy > 0; }
 
 private:
     TXLPane& m_pane;
+    int m_busy = 0;
 };
 
 } // namespace qv

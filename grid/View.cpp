@@ -7,6 +7,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace qv {
 
@@ -71,6 +72,11 @@ void TXLView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     ClientChanged(TXLClientChange::Resized);
+}
+
+void TXLView::wheelEvent(QWheelEvent* event)
+{
+    m_grid.HandleWheel(*event);
 }
 
 void TXLView::showEvent(QShowEvent* event)

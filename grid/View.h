@@ -23,6 +23,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The grid's wheel, also for events sent to the pane by a program (Qt passes only the user's on).
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // IXLPaneHost

@@ -96,6 +96,18 @@ void TXLProRange::Changed(TXLProp group, int members)
         m_fontCopy = Font().Data();
 }
 
+void TXLProRange::TakeOwnFields(TXLPersistent& source)
+{
+    TXLPersistent* fontSource = source.GetProvider(prFont);
+    Font().AssignSilently((fontSource ? *fontSource : source).Font().Data());
+    m_fontCopy = Font().Data();
+    const bool suppressed = HasFlag(kFlagSuppress);
+    SetFlag(kFlagSuppress, true);
+    ShareFormat(source);
+    SetEditor(source.Editor());
+    SetFlag(kFlagSuppress, suppressed);
+}
+
 bool TXLProRange::Merge(bool across)
 {
     TXLSection& section = *GetSection();

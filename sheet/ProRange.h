@@ -25,9 +25,14 @@ public:
 
     // Across: every row of the rectangle becomes a range; otherwise the whole rectangle, unless it already is
     // one cell or one range (then false).
-    bool Merge(bool across);
+    virtual bool Merge(bool across);
     // what: 1 frees the cells, 2 resets colour and lines, 4 (without 1) clears the hints. False for 0.
-    bool ClearRange(int what);
+    virtual bool ClearRange(int what);
+
+protected:
+    // Takes the fields a proxy holds itself (font, editor, format) from source, without reporting anything or
+    // touching a cell; later font changes report only what differs from this font.
+    void TakeOwnFields(TXLPersistent& source);
 
 private:
     // Calls fn for the cell at every anchor position of the rectangle, creating missing cells.

@@ -5,6 +5,8 @@
 #include "sheet/ProRange.h"
 #include "sheet/Style.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace qv::test {
@@ -135,6 +137,24 @@ TEST(Grid, FewerRowsKeepTheSelectionInsideTheNewCounts)
     EXPECT_EQ(fixture.Body().Selection(), (Rect{1, 2, 4, 10}));
     fixture.sheet.SetRowCount(2);
     EXPECT_TRUE(fixture.Body().Selection().IsEmpty()) << "a selection wholly beyond the rows is dropped";
+}
+
+TEST(Grid, FewerRowsOrColumnsBringTheCurrentCellAndTheCursorBackIntoTheSheet)
+{
+    SheetInGrid fixture(8, 20);
+    TXLView& body = fixture.Body();
+    body.SetCurrent({3, 15}, TXLCollapse::Collapse, TXLReveal::None);
+    std::vector<Point> reported;
+    fixture.grid.OnCurChanged = [&](TXLGrid& grid) { reported.push_back(grid.View(sClient).Current()); };
+    fixture.sheet.SetRowCount(5);
+    EXPECT_EQ(body.Current(), (Point{3, 4}));
+    EXPECT_EQ(body.Cursor(), (Point{3, 4}));
+    EXPECT_EQ(fixture.grid.View(sRows).Current().y, 4) << "the row titles follow";
+    EXPECT_EQ(reported, (std::vector<Point>{{3, 4}})) << "listeners see a cell inside the sheet";
+    fixture.sheet.SetColCount(2);
+    EXPECT_EQ(body.Current(), (Point{1, 4}));
+    QTest::keyClick(&fixture.grid, Qt::Key_Up);
+    EXPECT_EQ(body.Current(), (Point{1, 3})) << "navigation goes on from inside";
 }
 
 TEST(Grid, MergingWidensTheSelectionAndLoadingClearsIt)

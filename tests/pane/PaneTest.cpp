@@ -1,97 +1,11 @@
 // Panes without a window: geometry, scrolling and selection, with the host's and the grid's calls recorded.
-#include "grid/Pane.h"
+#include "PaneFixture.h"
 #include "sheet/ProRange.h"
-#include "sheet/Section.h"
-#include "sheet/Sheet.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <memory>
-#include <string>
-#include <vector>
-
-namespace qv {
+namespace qv::test {
 namespace {
-
-// A window of a fixed size that records what the pane asks of it.
-struct RecordingHost final : IXLPaneHost {
-    explicit RecordingHost(Size size) : size(size) {}
-    Size WindowSize() const override { return size; }
-    bool IsShowing() const override { return true; }
-    void InvalidateRegion(const Region& region) override { invalidated = invalidated.Union(region); }
-    void InvalidateAll() override { invalidated = Region(Rect::FromSize({0, 0}, size)); }
-    void ScrollContent(int dx, int dy) override { scrolls.push_back({dx, dy}); }
-    void ScrollContent(int dx, int dy, const Rect&) override { scrolls.push_back({dx, dy}); }
-    void ResizeClient(Size newSize) override { size = newSize; }
-
-    Size size;
-    Region invalidated;
-    std::vector<Point> scrolls;
-};
-
-// A grid of four panes on a sheet with one title column and row: client columns of 60 pixels and rows of 15,
-// titles of 40 and 20; the body 400 x 300. Sizes are taken unscaled, as a grid at 100 % does.
-struct Panes final : IXLPaneOwner {
-    explicit Panes(int cols = 8, int rows = 40)
-    {
-        sheet.SetColCount(cols);
-        sheet.SetRowCount(rows);
-        sheet.SetTitleCols(1);
-        sheet.SetTitleRows(1);
-        lists[0].SetDefault(40); // title columns
-        lists[1].SetDefault(60); // client columns
-        lists[2].SetDefault(20); // title rows
-        lists[3].SetDefault(15); // client rows
-        lists[0].SetCount(1);
-        lists[1].SetCount(cols);
-        lists[2].SetCount(1);
-        lists[3].SetCount(rows);
-        const std::array<Size, 4> sizes{Size{400, 20}, Size{40, 300}, Size{40, 20}, Size{400, 300}};
-        for (TXLSector sector : {sCols, sRows, sTitle, sClient}) {
-            hosts[sector] = std::make_unique<RecordingHost>(sizes[sector]);
-            TXLSizeList& colList = sector == sCols || sector == sClient ? lists[1] : lists[0];
-            TXLSizeList& rowList = sector == sRows || sector == sClient ? lists[3] : lists[2];
-            panes[sector] = std::make_unique<TXLPane>(*this, *hosts[sector], sector, colList, rowList);
-            panes[sector]->SetSection(&sheet.Section(sector));
-            panes[sector]->SetExtent({colList.GetOffset(colList.Count()), rowList.GetOffset(rowList.Count())});
-        }
-        Body().SetLinkedPane(sCols, &Pane(sCols));
-        Body().SetLinkedPane(sRows, &Pane(sRows));
-        for (auto& host : hosts) {
-            host->invalidated = {};
-            host->scrolls.clear();
-        }
-    }
-    TXLPane& Body() { return *panes[sClient]; }
-    RecordingHost& Host(TXLSector sector) { return *hosts[sector]; }
-
-    TXLSheet* Sheet() const override { return const_cast<TXLSheet*>(&sheet); }
-    int Scale() const override { return 100; }
-    bool HasOption(TXLOption option) const override { return (options & OptionBit(option)) != 0; }
-    bool HasScroll(TXLScroll scroll) const override { return scroll != sTracking; }
-    bool ShowHint() const override { return false; }
-    TXLPane& Pane(TXLSector sector) const override { return *panes[sector]; }
-    bool SetScrollBar(TXLAxis axis, const TXLScrollBarState& state) override
-    {
-        bars[axis] = state;
-        return false;
-    }
-    void AlignPanes() override {}
-    void BodyOriginChanged(Point origin) override { bodyOrigins.push_back(origin); }
-    void CurrentChanged() override { events.push_back("current"); }
-    void SelectionChanged() override { events.push_back("selection"); }
-    void SelectedCellsChanged() override { events.push_back("cells"); }
-
-    TXLSheet sheet;
-    TXLOptions options = kDefaultOptions;
-    std::array<TXLSizeList, 4> lists;
-    std::array<std::unique_ptr<RecordingHost>, 4> hosts;
-    std::array<std::unique_ptr<TXLPane>, 4> panes;
-    std::array<TXLScrollBarState, 2> bars;
-    std::vector<Point> bodyOrigins;
-    std::vector<std::string> events;
-};
 
 TEST(PaneGeometry, CellsAndPixelsFollowTheOrigin)
 {
@@ -149,6 +63,7 @@ TEST(PaneSelection, TitleStripsWidenAndOnlyChangedPixelsRepaint)
 
     TXLRange(grid.sheet.Section(sClient), {1, 1, 3, 3}).Merge(false);
     grid.Host(sClient).invalidated = {};
+    grid.events.clear(); // the strips' selections moved the body too
     grid.Body().Select({2, 2, 4, 3}, grid.Body().Current());
     EXPECT_EQ(grid.Body().Selection(), (Rect{1, 1, 4, 3})) << "widened to the merged range it meets";
     EXPECT_EQ(grid.events, (std::vector<std::string>{"selection"}));
@@ -163,4 +78,4 @@ TEST(PaneSelection, TitleStripsWidenAndOnlyChangedPixelsRepaint)
 }
 
 } // namespace
-} // namespace qv
+} // namespace qv::test
