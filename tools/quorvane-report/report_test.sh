@@ -2,6 +2,7 @@
 # quorvane-report and quorvane-example-data end to end: the example's files, both formats, the exit statuses,
 # --help and --version, unwritable output.
 set -euo pipefail
+. "$(dirname "$0")/../common/unwritable_output.sh"
 report=$1
 example_data=$2
 example=$3
@@ -79,14 +80,6 @@ done
 "$report" --help | grep -q -- "--data-dir DIR"
 "$report" --version | grep -qx "quorvane-report [0-9]*\.[0-9]*"
 
-# Output that cannot be written (a full disk) is status 2 with the reason, whatever was to be printed.
-for args in "--data-dir $example" "--data-dir $example --format json" "--help" "--version"; do
-    set +e
-    # shellcheck disable=SC2086
-    "$report" $args > /dev/full 2> "$dir/full.err"
-    status=$?
-    set -e
-    [ "$status" -eq 2 ]
-    grep -qx "quorvane-report: cannot write the output: No space left on device" "$dir/full.err"
-done
+# Output that cannot be written (a full disk) is status 2 with the reason.
+expect_unwritable_output "$report" 2 "$dir" "--data-dir $example" "--data-dir $example --format json" "--help" "--version"
 echo "quorvane-report ok"

@@ -2,6 +2,7 @@
 # The xlsheet tool end to end: resave keeps bytes, dump and text print, non-finite doubles are told from empty
 # values, damage and unwritable output exit with status 2.
 set -euo pipefail
+. "$(dirname "$0")/../common/unwritable_output.sh"
 tool=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -36,15 +37,7 @@ CASES
 [ "$("$tool" text "$non_finite")" = "$(printf 'INF\n-INF\nNAN\n0.1')" ]
 
 # Output that cannot be written (a full disk) is an error, not a success.
-for args in "dump $dir/a.dat" "text $dir/a.dat" "--help" "--version"; do
-    set +e
-    # shellcheck disable=SC2086
-    "$tool" $args > /dev/full 2> "$dir/err.txt"
-    status=$?
-    set -e
-    [ "$status" -eq 2 ]
-    grep -q "^xlsheet: cannot write the output: No space left on device$" "$dir/err.txt"
-done
+expect_unwritable_output "$tool" 2 "$dir" "dump $dir/a.dat" "text $dir/a.dat" "--help" "--version"
 
 "$tool" --version | grep -qx "xlsheet [0-9]*\.[0-9]*"
 

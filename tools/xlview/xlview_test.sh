@@ -2,6 +2,7 @@
 # The xlview tool headless: a sheet file rendered to a PNG of the asked size; damage exits with status 2; --help
 # and --version.
 set -euo pipefail
+. "$(dirname "$0")/../common/unwritable_output.sh"
 tool=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -30,12 +31,5 @@ set -e
 # --help and --version need no display; standard output that cannot be written is status 1, as an image is.
 "$tool" --help | grep -q -- "--screenshot OUT.png"
 "$tool" --version | grep -qx "xlview [0-9]*\.[0-9]*"
-for args in "--help" "--version"; do
-    set +e
-    "$tool" $args > /dev/full 2> "$dir/err.txt"
-    status=$?
-    set -e
-    [ "$status" -eq 1 ]
-    grep -qx "xlview: cannot write the output: No space left on device" "$dir/err.txt"
-done
+expect_unwritable_output "$tool" 1 "$dir" "--help" "--version"
 echo "xlview ok"
