@@ -19,13 +19,22 @@ int DaysBeforeYear(int year)
     return y * 365 + y / 4 - y / 100 + y / 400;
 }
 
-// Whole days of a value, counting from 1 January 0001 as day 1.
+// Whole days of a representable value, counting from 1 January 0001 as day 1.
 long long AbsoluteDay(TDateTime value)
 {
     return static_cast<long long>(std::trunc(value)) + kDateDelta;
 }
 
 } // namespace
+
+bool IsRepresentable(TDateTime value)
+{
+    // Checked on the double first: a cast of a value beyond the 64-bit range is undefined.
+    if (!std::isfinite(value) || std::fabs(value) > 4.0e6)
+        return false;
+    const long long day = AbsoluteDay(value);
+    return day >= 1 && day <= DaysBeforeYear(10000);
+}
 
 bool IsLeapYear(int year)
 {
@@ -71,9 +80,9 @@ std::optional<TDateTime> TryEncodeTime(int hour, int minute, int second, int mil
 
 DateParts DecodeDate(TDateTime value)
 {
-    long long n = AbsoluteDay(value);
-    if (n <= 0 || n > DaysBeforeYear(10000))
+    if (!IsRepresentable(value))
         return {};
+    long long n = AbsoluteDay(value);
     // Walk down 400-, 100-, 4- and 1-year cycles from day 0 = 1 January 0001.
     long long d = n - 1;
     int year = 1;
@@ -101,6 +110,8 @@ DateParts DecodeDate(TDateTime value)
 
 TimeParts DecodeTime(TDateTime value)
 {
+    if (!IsRepresentable(value))
+        return {};
     double fraction = std::fabs(value - std::trunc(value));
     long long ms = std::llround(fraction * kMsPerDay);
     if (ms >= static_cast<long long>(kMsPerDay))
@@ -118,6 +129,8 @@ TimeParts DecodeTime(TDateTime value)
 int DayOfWeek(TDateTime value)
 {
     // Day 1 (1 January 0001) was a Monday.
+    if (!IsRepresentable(value))
+        return 6;
     long long n = AbsoluteDay(value);
     return static_cast<int>(((n % 7) + 7) % 7);
 }

@@ -29,7 +29,12 @@ bool IsValidTime(int hour, int minute, int second, int millisecond);
 std::optional<TDateTime> TryEncodeDate(int year, int month, int day);
 std::optional<TDateTime> TryEncodeTime(int hour, int minute, int second, int millisecond);
 
-// Negative values count back from the epoch; their time of day is the absolute fraction.
+// Whether the value is finite and its day lies in the years 1 to 9999, the only ones a date-time can show.
+bool IsRepresentable(TDateTime value);
+
+// Negative values count back from the epoch; their time of day is the absolute fraction. A value that is not
+// representable decodes as the default parts (30 December 1899, midnight, a Saturday): callers that show it ask
+// IsRepresentable first.
 DateParts DecodeDate(TDateTime value);
 TimeParts DecodeTime(TDateTime value);
 int DayOfWeek(TDateTime value); // 0 = Sunday ... 6 = Saturday

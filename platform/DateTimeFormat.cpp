@@ -225,6 +225,8 @@ void DateTimeWriter::Write(std::string_view s, int depth)
 
 std::string FormatDateTime(const std::string& pattern, TDateTime value, const Locale& locale)
 {
+    if (!IsRepresentable(value))
+        return kUnrepresentableDateTime;
     DateTimeWriter writer(value, locale);
     writer.Write(pattern.empty() ? std::string_view("c") : std::string_view(pattern), 0);
     return writer.Text();

@@ -16,5 +16,8 @@ struct Locale;
 // Formats `value` by `pattern` (tokens in either letter case; empty = "c"). Text other than tokens, UTF-8
 // included, is copied byte for byte. Cost linear in the pattern and the locale formats it expands.
 std::string FormatDateTime(const std::string& pattern, TDateTime value, const Locale& locale);
+// What FormatDateTime gives for a value that is not representable (not finite, or outside the years 1 to 9999):
+// no date at all rather than a wrong one.
+inline constexpr const char* kUnrepresentableDateTime = "#####";
 
 } // namespace qv

@@ -1,5 +1,10 @@
 // Calendar arithmetic: encoding, decoding, validation and weekdays.
 #include "platform/DateTime.h"
+#include "platform/DateTimeFormat.h"
+#include "platform/Locale.h"
+
+#include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +62,44 @@ TEST(DateTime, DayOfWeekCountsFromSunday)
 {
     EXPECT_EQ(DayOfWeek(0), 6);                            // 30 December 1899 was a Saturday
     EXPECT_EQ(DayOfWeek(*TryEncodeDate(2026, 12, 10)), 4); // a Thursday
+}
+
+// Values no date can show (from a file or a formula) must neither reach an undefined cast nor show a wrong date.
+TEST(DateTime, ValuesOutsideTheYearsOneToTenThousandShowNoDate)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double first = *TryEncodeDate(1, 1, 1);
+    const double last = *TryEncodeDate(9999, 12, 31) + 0.999;
+    struct Case {
+        const char* name;
+        double value;
+        bool representable;
+    };
+    const Case cases[] = {
+        {"NaN", std::nan(""), false},
+        {"infinity", inf, false},
+        {"minus infinity", -inf, false},
+        {"beyond the 64-bit range", 9.3e18, false},
+        {"below it", -9.3e18, false},
+        {"the day before 1 January 0001", first - 1, false},
+        {"the day after 31 December 9999", last + 1, false},
+        {"1 January 0001", first, true},
+        {"31 December 9999, just before midnight", last, true},
+        {"the epoch", 0.0, true},
+    };
+    const Locale locale = Locale::ChinaDefault();
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsRepresentable(c.value), c.representable) << c.name;
+        const std::string text = FormatDateTime("yyyy/m/d hh:nn", c.value, locale);
+        if (c.representable)
+            EXPECT_NE(text, kUnrepresentableDateTime) << c.name;
+        else
+            EXPECT_EQ(text, kUnrepresentableDateTime) << c.name;
+        DecodeDate(c.value);
+        DecodeTime(c.value);
+        EXPECT_GE(DayOfWeek(c.value), 0) << c.name;
+    }
+    EXPECT_EQ(FormatDateTime("yyyy/m/d", first, locale), "0001/1/1");
 }
 
 } // namespace
