@@ -60,7 +60,7 @@ Size TXLCPicture::Measure(TXLCanvas&)
     const TXLGraphicData* graphic = m_picture->Graphic();
     if (!graphic || WrapMode() != wmClip)
         return {0, 0};
-    return {graphic->Width + Indent(), graphic->Height};
+    return {ClampedSum(graphic->Width, Indent()), graphic->Height};
 }
 
 void TXLCPicture::SaveValue(ByteWriter& writer) const

@@ -2,8 +2,16 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace qv {
+
+// a + b brought back into the int range: for coordinates that a program or a file may push past it.
+constexpr int ClampedSum(int64_t a, int64_t b)
+{
+    return static_cast<int>(std::clamp<int64_t>(a + b, INT_MIN, INT_MAX));
+}
 
 struct Point {
     int x = 0;

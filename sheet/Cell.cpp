@@ -8,6 +8,8 @@
 #include "sheet/Style.h"
 #include "sheet/Union.h"
 
+#include <cstdint>
+
 namespace qv {
 
 TXLCell::~TXLCell()
@@ -103,9 +105,12 @@ void TXLCell::SetRect(const Rect& rect)
 {
     TXLSection& section = *GetSection();
     const int row = m_row->Index();
-    const Rect wanted = Rect{m_col, row, m_col + rect.Width(), row + rect.Height()}.Intersect(section.Bounds());
+    // A program may ask for any size: the section's bounds cut it.
+    const Rect wanted = Rect{m_col, row, ClampedSum(m_col, int64_t{rect.right} - rect.left),
+                             ClampedSum(row, int64_t{rect.bottom} - rect.top)}
+                            .Intersect(section.Bounds());
     TXLUnion* range = section.UnionOfCell(this);
-    if (wanted.Width() * wanted.Height() > 1) {
+    if (int64_t{wanted.Width()} * wanted.Height() > 1) {
         SetFlag(kFlagAnchor, true);
         if (range)
             range->SetRect(wanted);

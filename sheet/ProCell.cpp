@@ -43,13 +43,13 @@ bool IsLineSlot(int slot)
 void TXLProCell::SetWidth(int width)
 {
     const Rect r = GetRect();
-    SetRect({r.left, r.top, r.left + width, r.bottom});
+    SetRect({r.left, r.top, ClampedSum(r.left, width), r.bottom});
 }
 
 void TXLProCell::SetHeight(int height)
 {
     const Rect r = GetRect();
-    SetRect({r.left, r.top, r.right, r.top + height});
+    SetRect({r.left, r.top, r.right, ClampedSum(r.top, height)});
 }
 
 bool TXLProCell::IsSingle() const

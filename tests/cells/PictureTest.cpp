@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace qv {
 namespace {
 
@@ -104,6 +106,12 @@ TEST(PlaceBox, ModesAndAlignments)
         {{0, 0, 60, 40}, {20, 10}, centre, bmFit, {0, 5, 60, 35}},
         {{0, 0, 60, 40}, {3, 0}, topLeft, bmFit, {0, 0, 0, 0}},
         {{5, 5, 60, 40}, {20, 10}, bottomRight, bmStretch, {5, 5, 60, 40}},
+        // Sizes from a hostile image header: placed far away, never wrapped around the int range.
+        {{100, 100, 160, 140}, {INT_MAX, INT_MAX}, topLeft, bmNatural, {100, 100, INT_MAX, INT_MAX}},
+        {{-100, -100, -60, -40}, {INT_MAX, INT_MAX}, bottomRight, bmNatural, {INT_MIN, INT_MIN, -60, -40}},
+        {{0, 0, 60, 40}, {INT_MAX, 1}, centre, bmNatural, {-1073741794, 19, 1073741853, 20}},
+        {{0, 0, INT_MAX, 40}, {1, 1}, topLeft, bmFit, {0, 0, 40, 40}},
+        {{0, 0, 60, INT_MAX}, {1, 1}, topLeft, bmFit, {0, 0, 60, 60}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PlaceBox(c.rect, c.size, c.layout, c.mode), c.box)

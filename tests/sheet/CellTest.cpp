@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace qv {
 namespace {
 
@@ -137,6 +139,22 @@ TEST(Cell, NamePathsUseSheetCoordinates)
     merged.SetHeight(1);
     EXPECT_TRUE(sheet.Section(sClient).Unions().empty());
     EXPECT_FALSE(merged.HasFlag(kFlagAnchor));
+}
+
+// The far edge of a merge asked for by a program is cut by the section, never computed past the int range.
+TEST(Cell, AHugeMergeIsCutByTheSectionWithoutOverflow)
+{
+    TXLSheet sheet;
+    sheet.SetColCount(10);
+    sheet.SetRowCount(10);
+    TXLCell& cell = sheet.GetCell(5, 5);
+    cell.SetWidth(INT_MAX);
+    EXPECT_EQ(cell.GetRect(), (Rect{5, 5, 10, 6})) << "to the last column";
+    cell.SetRect({INT_MIN, 0, INT_MAX, INT_MAX});
+    EXPECT_EQ(cell.GetRect(), (Rect{5, 5, 10, 10})) << "a size beyond the int range reaches the far corner";
+    cell.SetRect({INT_MAX, 0, INT_MIN, 1});
+    EXPECT_EQ(cell.GetRect(), (Rect{5, 5, 6, 6})) << "a negative size merges nothing";
+    EXPECT_TRUE(sheet.Section(sClient).Unions().empty());
 }
 
 TEST(Cell, MeasureAddsIndentAndAMarginToTheText)
