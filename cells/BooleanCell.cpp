@@ -3,8 +3,8 @@
 
 #include "cells/PlaceBox.h"
 #include "cells/WriteNotify.h"
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
+#include "sheet/Manager.h"
 
 #include <iterator>
 

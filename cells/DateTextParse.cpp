@@ -1,9 +1,9 @@
 // Tokenising typed date and time text and filling the parts in the locale's order.
 #include "cells/DateTextParse.h"
 
-#include "sheet/Manager.h"
 #include "platform/AsciiText.h"
 #include "platform/DateParse.h"
+#include "sheet/Manager.h"
 
 #include <cctype>
 #include <string>

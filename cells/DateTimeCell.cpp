@@ -3,9 +3,9 @@
 
 #include "cells/NumberText.h"
 #include "cells/WriteNotify.h"
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/DateParse.h"
+#include "sheet/Manager.h"
 
 namespace qv {
 

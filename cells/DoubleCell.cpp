@@ -2,8 +2,8 @@
 #include "cells/DoubleCell.h"
 
 #include "cells/WriteNotify.h"
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
+#include "sheet/Manager.h"
 
 namespace qv {
 

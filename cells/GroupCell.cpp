@@ -2,8 +2,8 @@
 #include "cells/GroupCell.h"
 
 #include "cells/WriteNotify.h"
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
+#include "sheet/Manager.h"
 #include "sheet/Section.h"
 #include "sheet/Sheet.h"
 

@@ -2,8 +2,8 @@
 #include "cells/IntegerCell.h"
 
 #include "cells/WriteNotify.h"
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
+#include "sheet/Manager.h"
 
 namespace qv {
 

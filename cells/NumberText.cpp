@@ -1,9 +1,9 @@
 // Number and date-time display for cells and the date editor.
 #include "cells/NumberText.h"
 
-#include "sheet/Manager.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/FloatFormat.h"
+#include "sheet/Manager.h"
 
 namespace qv {
 

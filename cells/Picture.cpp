@@ -4,7 +4,6 @@
 #include "platform/ByteStream.h"
 #include "sheet/GridError.h"
 
-
 namespace qv {
 
 void TXLPicture::SetGraphic(std::string className, std::vector<uint8_t> bytes)

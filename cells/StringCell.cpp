@@ -2,10 +2,10 @@
 #include "cells/StringCell.h"
 
 #include "cells/WriteNotify.h"
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/MaskFormat.h"
 #include "platform/TextCodec.h"
+#include "sheet/Manager.h"
 
 namespace qv {
 

@@ -2,11 +2,11 @@
 #include "formula/Calculator.h"
 
 #include "formula/FormulaError.h"
-#include "sheet/Manager.h"
 #include "formula/Operators.h"
 #include "platform/AsciiText.h"
 #include "platform/Locale.h"
 #include "platform/NumberParse.h"
+#include "sheet/Manager.h"
 
 #include <algorithm>
 #include <charconv>

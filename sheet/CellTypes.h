@@ -11,7 +11,7 @@ enum TXLSector : uint8_t { sCols, sRows, sTitle, sClient };
 using TXLAxis = TXLSector; // sCols names the column axis, sRows the row axis
 // The two parts of an axis: its title items (the negative indexes) and its client items.
 enum TXLPart : uint8_t { ptTitles, ptClient };
-using TXLAxes = uint8_t;   // bit 0: column axis, bit 1: row axis
+using TXLAxes = uint8_t; // bit 0: column axis, bit 1: row axis
 constexpr TXLAxes AxisBit(TXLAxis axis)
 {
     return static_cast<TXLAxes>(1u << axis);

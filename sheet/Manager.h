@@ -129,7 +129,8 @@ private:
     Rect m_pageRect;
 };
 
-// The one manager, created on first use with empty registries (InitEngine fills them). EXLGridError "XLManager has been already destroyed!" after shutdown.
+// The one manager, created on first use with empty registries (InitEngine fills them). EXLGridError "XLManager has been
+// already destroyed!" after shutdown.
 TXLManager& XLManager();
 // The manager when it exists, without creating it; nullptr after shutdown (for destructors).
 TXLManager* XLManagerIfAlive();

@@ -1,7 +1,7 @@
 // The property record that starts every style and cell record of the sheet stream.
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/TextCodec.h"
+#include "sheet/Manager.h"
 #include "sheet/Persistent.h"
 
 namespace qv {

@@ -29,10 +29,10 @@ enum TXLLayerId : uint8_t {
 };
 inline constexpr int kLayerCount = 8;
 // Every layer in stream order, and the attribute layers (those indexed by row, then column, after the lines).
-inline constexpr TXLLayerId kLayers[kLayerCount] = {kLayerVertLines, kLayerHorzLines, kLayerBias1, kLayerBias2,
-                                                   kLayerColor,     kLayerFrame,     kLayerStyles, kLayerLayout};
-inline constexpr TXLLayerId kAttrLayers[] = {kLayerBias1, kLayerBias2, kLayerColor, kLayerFrame, kLayerStyles,
-                                             kLayerLayout};
+inline constexpr TXLLayerId kLayers[kLayerCount] = {kLayerVertLines, kLayerHorzLines, kLayerBias1,  kLayerBias2,
+                                                    kLayerColor,     kLayerFrame,     kLayerStyles, kLayerLayout};
+inline constexpr TXLLayerId kAttrLayers[] = {kLayerBias1, kLayerBias2,  kLayerColor,
+                                             kLayerFrame, kLayerStyles, kLayerLayout};
 // The layer that stores an attribute slot.
 TXLLayerId LayerOfSlot(int slot);
 
@@ -98,7 +98,8 @@ public:
     // Lines of layer 0 or 1 at outer indexes [outerFirst, outerEnd) and inner [innerFirst, innerEnd).
     void SetLines(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value);
     // The largest value over the ranges; uniform tells whether all positions hold the same.
-    int32_t ReadUniform(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, bool& uniform) const;
+    int32_t ReadUniform(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd,
+                        bool& uniform) const;
     // Layers 2..7: the default of every existing sub-list; then the users hear of the change.
     void SetLayerDefault(TXLLayerId layer, int32_t value);
     int32_t LayerDefault(TXLLayerId layer) const;

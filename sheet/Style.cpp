@@ -1,10 +1,10 @@
 // Base styles, named styles and stylers: holding formatting and pushing its changes to the cells.
 #include "sheet/Style.h"
 
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/TextCodec.h"
 #include "sheet/GridError.h"
+#include "sheet/Manager.h"
 #include "sheet/Section.h"
 #include "sheet/Sheet.h"
 

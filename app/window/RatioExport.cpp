@@ -1,9 +1,9 @@
 // Writing the ratio table with libxlsxwriter.
 #include "app/window/RatioExport.h"
 
-#include "sheet/Manager.h"
 #include "platform/Errors.h"
 #include "sheet/Cell.h"
+#include "sheet/Manager.h"
 #include "sheet/Sheet.h"
 
 #include <QDir>

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/core/FinancialDocument.h"
-#include "sheet/Manager.h"
 #include "platform/ByteStream.h"
 #include "platform/Currency.h"
+#include "sheet/Manager.h"
 
 #include <filesystem>
 #include <fstream>

@@ -326,8 +326,9 @@ TEST_F(Templates, HeadingRowsAndResultlessRowsHoldOnlyTheListedCells)
     // The title row and column hold nothing.
     for (TFinSheet which : kAllSheets)
         for (TXLSector sector : {sCols, sRows, sTitle})
-            EXPECT_EQ(
-                Template(which).Section(sector).ForEachCell({0, 0, 100, 100}, TXLCellWalk::Existing, [](TXLCell&) { return true; }), 0);
+            EXPECT_EQ(Template(which).Section(sector).ForEachCell({0, 0, 100, 100}, TXLCellWalk::Existing,
+                                                                  [](TXLCell&) { return true; }),
+                      0);
 }
 
 TEST_F(Templates, AMissingHeadingCellIsCreatedAsText)

@@ -1,10 +1,10 @@
 // Pictures: the picture block, placement by mode, picture cells.
 #include "CellTestSheet.h"
-#include "support/ImageBytes.h"
 #include "cells/PictureCell.h"
 #include "cells/PlaceBox.h"
 #include "platform/ByteStream.h"
 #include "platform/RecordingCanvas.h"
+#include "support/ImageBytes.h"
 
 #include <gtest/gtest.h>
 

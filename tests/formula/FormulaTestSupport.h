@@ -3,9 +3,9 @@
 
 #include "formula/Calculator.h"
 #include "formula/FormulaError.h"
-#include "sheet/Manager.h"
 #include "formula/OutcomeText.h"
 #include "platform/Locale.h"
+#include "sheet/Manager.h"
 #include "sheet/Sheet.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes as formula text end in a value or an error of the formula or value library.
-#include "formula/Engine.h"
 #include "formula/Calculator.h"
+#include "formula/Engine.h"
 #include "platform/Errors.h"
 #include "sheet/Sheet.h"
 

@@ -1,8 +1,8 @@
 // Cells: inherited formatting, own groups, change reports, editor clamping, format parts, measuring, naming.
 #include "RecordingSheetUser.h"
 #include "cells/StringCell.h"
-#include "sheet/Manager.h"
 #include "platform/RecordingCanvas.h"
+#include "sheet/Manager.h"
 #include "sheet/Sheet.h"
 
 #include <gtest/gtest.h>

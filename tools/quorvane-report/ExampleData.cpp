@@ -1,10 +1,10 @@
 // quorvane-example-data: turns the readable example statements into the files the application reads.
 #include "app/core/Analysis.h"
 #include "app/core/FinancialDocument.h"
-#include "sheet/Manager.h"
 #include "platform/AsciiText.h"
 #include "platform/Currency.h"
 #include "platform/Errors.h"
+#include "sheet/Manager.h"
 #include "tools/common/ToolMain.h"
 
 #include <filesystem>

@@ -1,10 +1,10 @@
 // quorvane-report: the ratio table and the DuPont table of an enterprise's files, printed as TSV or JSON.
 #include "app/core/Analysis.h"
 #include "app/core/FinancialDocument.h"
-#include "sheet/Manager.h"
 #include "platform/Errors.h"
 #include "platform/FloatFormat.h"
 #include "platform/TextCodec.h"
+#include "sheet/Manager.h"
 #include "tools/common/JsonWriter.h"
 #include "tools/common/OutputStream.h"
 #include "tools/common/ToolMain.h"

@@ -1,8 +1,8 @@
 // xlcalc: evaluates formula expressions against a sheet's cells and prints each value's kind and text.
 #include "formula/FormulaError.h"
-#include "sheet/Manager.h"
 #include "formula/OutcomeText.h"
 #include "platform/Locale.h"
+#include "sheet/Manager.h"
 #include "sheet/Sheet.h"
 #include "tools/common/OutputStream.h"
 #include "tools/common/ToolMain.h"

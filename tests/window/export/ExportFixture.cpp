@@ -3,8 +3,8 @@
 #include "app/core/FinancialDocument.h"
 #include "app/window/RatioExport.h"
 #include "formula/Engine.h"
-#include "sheet/Manager.h"
 #include "platform/Errors.h"
+#include "sheet/Manager.h"
 
 #include <QCoreApplication>
 
