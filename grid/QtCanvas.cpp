@@ -322,7 +322,7 @@ int TXLQtCanvas::MeasureRun(std::string_view run) const
     m_nextMeasured = (m_nextMeasured + 1) % m_measured.size();
     slot.font = m_font;
     slot.text.assign(run);
-    slot.width = m_font->Metrics.horizontalAdvance(QString::fromUtf8(run.data(), static_cast<qsizetype>(run.size())));
+    slot.width = m_font->ExactWidth(run);
     return slot.width;
 }
 
