@@ -304,6 +304,7 @@ void TXLGrid::ReapplySelections()
 
 void TXLGrid::PageBreaksChanged()
 {
+    View(sClient).ForgetPageBreaks();
     if (HasOption(oPageBreak))
         View(sClient).Invalidate();
 }

@@ -226,6 +226,36 @@ void TXLCanvas::DrawEdge(Rect& rect, unsigned edge, unsigned flags)
     }
 }
 
+// ---- Pictures
+
+namespace {
+
+// value ÷ divisor rounded down; divisor > 0.
+int FloorDiv(int value, int divisor)
+{
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
+} // namespace
+
+void TXLCanvas::TileDraw(const Rect& area, Point tileOrigin, const TXLGraphicData& graphic)
+{
+    const int w = graphic.Width;
+    const int h = graphic.Height;
+    if (area.IsEmpty() || w <= 0 || h <= 0)
+        return;
+    const int firstCol = FloorDiv(area.left - tileOrigin.x, w);
+    const int endCol = FloorDiv(area.right - tileOrigin.x + w - 1, w);
+    const int firstRow = FloorDiv(area.top - tileOrigin.y, h);
+    const int endRow = FloorDiv(area.bottom - tileOrigin.y + h - 1, h);
+    const Region savedClip = m_state.clip;
+    IntersectClipRect(area);
+    for (int row = firstRow; row < endRow; ++row)
+        for (int col = firstCol; col < endCol; ++col)
+            StretchDraw(Rect::FromSize({tileOrigin.x + w * col, tileOrigin.y + h * row}, {w, h}), graphic);
+    ReplaceClip(savedClip);
+}
+
 // ---- Text
 
 char32_t TXLCanvas::NextChar(std::string_view text, std::size_t& pos)

@@ -169,6 +169,10 @@ public:
     virtual void InvertRegion(const Region& region) = 0;
     // Draws the graphic scaled to rect.
     virtual void StretchDraw(const Rect& rect, const TXLGraphicData& graphic) = 0;
+    // Covers area (within the clip) with copies of the graphic at its Width × Height, one of them with its top-left
+    // at tileOrigin, so the tiles line up wherever area lies. This one draws each tile meeting area with
+    // StretchDraw; a surface that can repeat a decoded picture in one call does so.
+    virtual void TileDraw(const Rect& area, Point tileOrigin, const TXLGraphicData& graphic);
 
     // Width of the text as one run and the font's line height; no line breaks, tabs or prefixes are interpreted.
     Size TextExtent(const std::string& text) const;

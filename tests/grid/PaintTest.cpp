@@ -215,6 +215,21 @@ TEST_P(HintMarker, IsARedTriangleInTheTopRightCorner)
 
 INSTANTIATE_TEST_SUITE_P(Paint, HintMarker, ::testing::Values(HintCase{true, true}, HintCase{false, false}));
 
+TEST(Paint, TheExternalHintStyleMarksACellAndAHiddenCellShowsNoMarker)
+{
+    SheetInGrid fixture;
+    fixture.grid.SetShowHint(true);
+    TXLCell& external = fixture.sheet.GetCell(2, 2); // pixels (120, 30) to (180, 45)
+    external.SetAsString("x");
+    external.SetStyles(CellStyleBit(csExtHint));
+    TXLCell& hidden = fixture.sheet.GetCell(2, 3); // (120, 45) to (180, 60)
+    hidden.SetHint("note");
+    hidden.SetStyles(CellStyleBit(csHidden));
+    const auto canvas = PaintBody(fixture.Body());
+    EXPECT_EQ(canvas->PixelAt({178, 32}), kRed) << "csExtHint without a hint of its own";
+    EXPECT_EQ(canvas->PixelAt({178, 47}), kWhite) << "a hidden cell draws nothing, its marker neither";
+}
+
 TEST(Paint, TheCellBeingEditedIsNotPaintedButLosesItsRepaintMark)
 {
     SheetInGrid fixture;
@@ -372,6 +387,46 @@ TEST(Paint, PageBreaksAreBlueLinesAndTheOutlineOfThePrintedArea)
     EXPECT_EQ(canvas->PixelAt({719, 100}), kBlue) << "the outline after the last column";
     EXPECT_EQ(canvas->PixelAt({100, 299}), kBlue) << "the outline after the last row";
     EXPECT_EQ(canvas->PixelAt({600, 100}), kWhite);
+}
+
+// The breaks are kept between paints; a scrolled body draws them where the columns are, and a change of the
+// sheet's sizes or print scale moves them at the next paint.
+TEST(Paint, PageBreaksFollowTheOriginAndTheSheetsChanges)
+{
+    SheetInGrid fixture(40, 20, {800, 400});
+    fixture.grid.SetOptions(fixture.grid.Options() | OptionBit(oPageBreak));
+    TXLView& body = fixture.Body();
+    // The content pixel of the line before the sheet's first column break.
+    const auto firstBreak = [&] {
+        std::vector<int> cols;
+        std::vector<int> rows;
+        fixture.sheet.GetPageBreaks(cols, rows);
+        return fixture.grid.ScaledList(sCols, ptClient).GetOffset(cols.front()) - 1;
+    };
+    const auto breakShown = [&](int contentX) {
+        const auto canvas = PaintBody(body);
+        const int x = contentX - body.Origin().x;
+        return x >= 0 && x < body.width() && canvas->PixelAt({x, 100}) == kBlue;
+    };
+    body.SetOrigin({300, 0});
+    const int before = firstBreak();
+    ASSERT_EQ(before, 659) << "11 columns of 60 on a page";
+    EXPECT_TRUE(breakShown(before)) << "drawn 300 pixels to the left";
+    EXPECT_FALSE(breakShown(before + 30));
+
+    fixture.sheet.SetSize(0, sCols, 90);
+    const int wider = firstBreak();
+    ASSERT_NE(wider, before);
+    EXPECT_TRUE(breakShown(wider)) << "a wider first column moves the break";
+    EXPECT_FALSE(breakShown(before));
+
+    fixture.sheet.SetPrintScale(50);
+    const int halved = firstBreak();
+    ASSERT_GT(halved, wider);
+    body.SetOrigin({halved - 300, 0});
+    EXPECT_TRUE(breakShown(halved)) << "twice as much on a page";
+    body.SetOrigin({wider - 300, 0});
+    EXPECT_FALSE(breakShown(wider));
 }
 
 TEST(Paint, TitlesOfTheSelectedColumnsAndRowsAreRaised)

@@ -238,6 +238,33 @@ TEST(QtCanvas, AmountsAreMeasuredAndDrawnAsQtLaysOutText)
     }
 }
 
+// A background picture is one brush fill; it must give the pixels of stretching it tile by tile.
+TEST(QtCanvas, TilingInOneFillDrawsWhatTileByTileDraws)
+{
+    QImage image(3, 2, QImage::Format_RGB32);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            image.setPixel(x, y, qRgb(80 * x, 120 * y, 200));
+    image.setPixel(0, 1, qRgb(0, 255, 0)); // bottom left: the transparent colour
+    for (const bool transparent : {false, true}) {
+        const TXLGraphicData graphic = Encoded(image, "PNG", transparent);
+        TXLQtImageCanvas once({40, 30});
+        TXLQtImageCanvas tileByTile({40, 30});
+        for (TXLQtImageCanvas* canvas : {&once, &tileByTile}) {
+            canvas->SetBrush({clYellow, bsSolid});
+            canvas->FillRect({0, 0, 40, 30});
+            canvas->ExcludeClipRect({10, 10, 15, 15});
+        }
+        const Rect area{4, 3, 33, 27};
+        const Point origin{-7, 5}; // scrolled: the tiles start off the surface
+        once.TileDraw(area, origin, graphic);
+        tileByTile.TXLCanvas::TileDraw(area, origin, graphic);
+        EXPECT_TRUE(once.Image() == tileByTile.Image()) << "transparent " << transparent;
+        EXPECT_EQ(once.Image().pixel(2, 2) & 0xFFFFFF, 0xFFFF00u) << "outside the area";
+        EXPECT_EQ(once.Image().pixel(12, 12) & 0xFFFFFF, 0xFFFF00u) << "outside the clip";
+    }
+}
+
 // A text wraps where it wraps on the recording canvas, with widths measured by Qt; every line is drawn whole.
 TEST(QtCanvas, WrapsAtTheSamePlacesAsTheRecordingCanvas)
 {
