@@ -279,6 +279,18 @@ TEST_F(Computation, AFailingPeriodStopsWithEarlierPeriodsWrittenAndTheRestZero)
             EXPECT_EQ(R(row, p), 0.0) << "row " << row << " period " << p;
 }
 
+// A period computes the debt ratio (row 4) before the current ratio (row 1): its error is the one reported.
+TEST_F(Computation, OfTwoFailingLinesTheFirstComputedReportsItsError)
+{
+    SetLine(Balance(), kBsAssets, 1, "-0.0001"); // the debt ratio: 0 / 0
+    SetLine(Balance(), kBsCurrentAssets, 1, "5");
+    SetLine(Balance(), kBsCurrentLiabilities, 1, "-0.0001"); // the current ratio: 5 / 0
+    EXPECT_THROW(m_document.ComputeRatios(), EInvalidOp);
+
+    SetLine(Balance(), kBsAssets, 1, "100");
+    EXPECT_THROW(m_document.ComputeRatios(), EZeroDivide) << "with the debt ratio mended, the current ratio's";
+}
+
 TEST_F(Computation, TextThatIsNoNumberFailsWithTheConversionMessage)
 {
     Balance().Section(sClient).ReplaceCell({3, kBsLiabilities}, &TXLCString::Class()).SetAsString("abc");
