@@ -12,6 +12,7 @@ public:
 
     // FormatDateTimeText with the display format: 0 shows only through a zero section.
     std::string GetText() override;
+    TXLOverflow Overflow() const override { return ovFillHashes; }
     TDateTime GetAsDateTime() override { return m_value; }
     Variant GetValue() override { return Variant::FromDateTime(m_value); }
     // Stores and notifies only when the value differs (or the cell's styles ask for every write).

@@ -10,6 +10,7 @@ class TXLCNumber : public TXLCell {
 public:
     // GetValue as a double through FormatNumber with the display format.
     std::string GetText() override;
+    TXLOverflow Overflow() const override { return ovFillHashes; }
 };
 
 } // namespace qv

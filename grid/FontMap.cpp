@@ -72,6 +72,13 @@ bool IsCjkFamily(const QString& family)
     return family.startsWith(QLatin1String("Noto Sans CJK")) || family.startsWith(QLatin1String("Noto Serif CJK"));
 }
 
+// Rounded up, with a margin for the sums of fractional advances (ten 6.1-pixel digits may add up to 61.0000001).
+int WholePixels(qreal width)
+{
+    constexpr qreal kSlack = 1.0 / 64;
+    return static_cast<int>(std::ceil(width - kSlack));
+}
+
 } // namespace
 
 QString MappedFamily(std::string_view name)
@@ -115,7 +122,13 @@ int QtFontEntry::PlainWidth(std::string_view run) const
             return -1;
         width += PlainAdvance[code];
     }
-    return qRound(width);
+    return WholePixels(width);
+}
+
+int QtFontEntry::ExactWidth(std::string_view run) const
+{
+    return WholePixels(
+        ExactMetrics.horizontalAdvance(QString::fromUtf8(run.data(), static_cast<qsizetype>(run.size()))));
 }
 
 const QtFontEntry& QtFontEntryFor(const TXLFontData& data)
@@ -136,7 +149,6 @@ const QtFontEntry& QtFontEntryFor(const TXLFontData& data)
             entry->Ascent = entry->Metrics.ascent();
         }
         entry->AveCharWidth = std::max(1, entry->Metrics.averageCharWidth());
-        const QFontMetricsF exact(font);
         entry->Raw = QRawFont::fromFont(font);
         for (char c = ' '; c < 0x7F && entry->Raw.isValid(); ++c) {
             if (std::isalpha(static_cast<unsigned char>(c)))
@@ -147,7 +159,7 @@ const QtFontEntry& QtFontEntryFor(const TXLFontData& data)
             if (!entry->Raw.glyphIndexesForChars(&code, 1, &glyph, &glyphs) || glyphs != 1 || glyph == 0)
                 continue;
             entry->PlainGlyph[static_cast<std::size_t>(c)] = glyph;
-            entry->PlainAdvance[static_cast<std::size_t>(c)] = exact.horizontalAdvance(code);
+            entry->PlainAdvance[static_cast<std::size_t>(c)] = entry->ExactMetrics.horizontalAdvance(code);
         }
         found = entries.emplace(key, std::move(entry)).first;
     }

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QRawFont>
 #include <QString>
 
@@ -25,13 +26,14 @@ QFont QtFontFor(const TXLFontData& font);
 
 // A Qt font with the metrics the canvas reports for it; built once per distinct font and kept for the process.
 struct QtFontEntry {
-    QtFontEntry(const TXLFontData& key, const QFont& font) : Key(key), Font(font), Metrics(font) {}
+    QtFontEntry(const TXLFontData& key, const QFont& font) : Key(key), Font(font), Metrics(font), ExactMetrics(font) {}
 
     TXLFontData Key;
     QFont Font;
     QFontMetrics Metrics;
-    int Height = 0; // line height; for the CJK families 1 em, as the Windows CJK fonts have it
-    int Ascent = 0; // from the line's top to the baseline
+    QFontMetricsF ExactMetrics; // fractional advances, as the painter places glyphs
+    int Height = 0;             // line height; for the CJK families 1 em, as the Windows CJK fonts have it
+    int Ascent = 0;             // from the line's top to the baseline
     int AveCharWidth = 0;
     // Advances and glyphs of the ASCII digits, blanks and punctuation of the font itself, which no font kerns or
     // joins (kerning is off): a run of only these is measured and drawn without shaping, the way amounts are.
@@ -40,8 +42,11 @@ struct QtFontEntry {
     std::array<qreal, 128> PlainAdvance{};
     std::array<quint32, 128> PlainGlyph{};
 
-    // The run's width by PlainAdvance, or -1 when it holds another character.
+    // The run's width by PlainAdvance, rounded up to whole pixels so that all its glyphs lie inside it, or -1 when it
+    // holds another character.
     int PlainWidth(std::string_view run) const;
+    // The whole pixels a run of any text covers when drawn: its fractional advance rounded up.
+    int ExactWidth(std::string_view run) const;
 };
 
 // Whether two canvas fonts map to the same Qt font (the colour does not count).

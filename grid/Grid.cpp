@@ -259,6 +259,8 @@ void TXLGrid::UpdateSizes(TXLAxes axes)
     ReapplySelections();
     for (TXLSector sector : kSectors)
         View(sector).ClampCurrent();
+    // Sizes that changed above the visible part move the content under an unchanged origin.
+    SendOriginToLinks(nullptr, axes);
 }
 
 void TXLGrid::AlignPanes()
@@ -302,6 +304,7 @@ void TXLGrid::ReapplySelections()
 
 void TXLGrid::PageBreaksChanged()
 {
+    View(sClient).ForgetPageBreaks();
     if (HasOption(oPageBreak))
         View(sClient).Invalidate();
 }
@@ -397,26 +400,43 @@ void TXLGrid::SetLink(TXLGrid* TXLGrid::*link, TXLGrid* grid)
     if (partnersOld && partnersOld != this && partnersOld->*link == grid)
         partnersOld->*link = nullptr;
     grid->*link = this;
-    const Point origin = View(sClient).Origin();
-    grid->FollowLink({Unscaled(origin.x), Unscaled(origin.y)},
-                     link == &TXLGrid::m_horzLink ? AxisBit(sCols) : AxisBit(sRows));
+    SendOriginToLinks(grid, link == &TXLGrid::m_horzLink ? AxisBit(sCols) : AxisBit(sRows));
 }
 
-void TXLGrid::BodyOriginChanged(Point origin)
+TXLGrid::TXLLinkPosition TXLGrid::LinkPositionOf(Point origin) const
 {
-    if (m_followingLinks || (!m_horzLink && !m_vertLink))
+    TXLLinkPosition position;
+    int x = origin.x;
+    position.Item.x = ScaledList(sCols, ptClient).FindOffset(x);
+    position.Within.x = Unscaled(origin.x - x);
+    int y = origin.y;
+    position.Item.y = ScaledList(sRows, ptClient).FindOffset(y);
+    position.Within.y = Unscaled(origin.y - y);
+    return position;
+}
+
+void TXLGrid::SendOriginToLinks(TXLGrid* only, TXLAxes axes)
+{
+    if (m_followingLinks)
         return;
     m_followingLinks = true;
-    const Point unscaled{Unscaled(origin.x), Unscaled(origin.y)};
+    const TXLLinkPosition position = LinkPositionOf(View(sClient).Origin());
+    auto send = [&](TXLGrid* partner, TXLAxes partnerAxes) {
+        if (partner && (!only || partner == only) && (axes & partnerAxes))
+            partner->FollowLink(position, axes & partnerAxes);
+    };
     if (m_horzLink && m_horzLink == m_vertLink) {
-        m_horzLink->FollowLink(unscaled, kBothAxes);
+        send(m_horzLink, kBothAxes);
     } else {
-        if (m_horzLink)
-            m_horzLink->FollowLink(unscaled, AxisBit(sCols));
-        if (m_vertLink)
-            m_vertLink->FollowLink(unscaled, AxisBit(sRows));
+        send(m_horzLink, AxisBit(sCols));
+        send(m_vertLink, AxisBit(sRows));
     }
     m_followingLinks = false;
+}
+
+void TXLGrid::BodyOriginChanged(Point)
+{
+    SendOriginToLinks(nullptr, kBothAxes);
 }
 
 TXLPane& TXLGrid::Pane(TXLSector sector) const
@@ -457,16 +477,16 @@ void TXLGrid::SelectedCellsChanged()
 
 // A partner passing on an origin this grid sent it is an echo: rounding between the scales could otherwise move
 // this grid by a pixel and start another exchange.
-void TXLGrid::FollowLink(Point unscaled, TXLAxes axes)
+void TXLGrid::FollowLink(const TXLLinkPosition& position, TXLAxes axes)
 {
     if (m_followingLinks)
         return;
     TXLView& body = View(sClient);
     Point origin = body.Origin();
     if (axes & AxisBit(sCols))
-        origin.x = Scaled(unscaled.x);
+        origin.x = ScaledList(sCols, ptClient).GetOffset(position.Item.x) + Scaled(position.Within.x);
     if (axes & AxisBit(sRows))
-        origin.y = Scaled(unscaled.y);
+        origin.y = ScaledList(sRows, ptClient).GetOffset(position.Item.y) + Scaled(position.Within.y);
     body.SetOrigin(origin);
 }
 

@@ -145,8 +145,17 @@ private:
     void PageBreaksChanged();
     void ReapplySelections();
     void SetLink(TXLGrid* TXLGrid::*link, TXLGrid* grid);
-    // A partner's body takes the unscaled origin at this grid's scale on the axes given.
-    void FollowLink(Point unscaled, TXLAxes axes);
+    // A body origin as linked grids share it at any scale: per axis the client item at the origin and how far into
+    // it at scale 100. Pixels would drift apart, each item's size being scaled and rounded on its own.
+    struct TXLLinkPosition {
+        Point Item;
+        Point Within;
+    };
+    TXLLinkPosition LinkPositionOf(Point origin) const;
+    // Passes the body's origin to the partners; their answers are ignored.
+    void SendOriginToLinks(TXLGrid* only, TXLAxes axes);
+    // A partner's body takes the position at this grid's sizes and scale on the axes given.
+    void FollowLink(const TXLLinkPosition& position, TXLAxes axes);
     void ApplyScrollBarLook();
     void ScrollBarAction(TXLAxis axis, int action);
     void ScrollBarReleased(TXLAxis axis);

@@ -26,11 +26,6 @@ int Along(const Point& p, TXLAxis axis)
     return axis == sCols ? p.x : p.y;
 }
 
-int FloorDiv(int value, int divisor)
-{
-    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
-}
-
 } // namespace
 
 TXLPane::TXLPane(IXLPaneOwner& owner, IXLPaneHost& host, TXLSector sector, TXLSizeList& cols, TXLSizeList& rows)
@@ -522,15 +517,7 @@ void TXLPane::PaintBackground(TXLCanvas& canvas, const Rect& rect) const
     if (!graphic)
         return;
     // Tiles sit at multiples of the picture's size in content pixels, so they scroll with the cells.
-    const int w = graphic->Width;
-    const int h = graphic->Height;
-    const int firstCol = FloorDiv(rect.left + m_origin.x, w);
-    const int endCol = FloorDiv(rect.right + m_origin.x + w - 1, w);
-    const int firstRow = FloorDiv(rect.top + m_origin.y, h);
-    const int endRow = FloorDiv(rect.bottom + m_origin.y + h - 1, h);
-    for (int row = firstRow; row < endRow; ++row)
-        for (int col = firstCol; col < endCol; ++col)
-            canvas.StretchDraw(Rect::FromSize({w * col - m_origin.x, h * row - m_origin.y}, {w, h}), *graphic);
+    canvas.TileDraw(rect, {-m_origin.x, -m_origin.y}, *graphic);
 }
 
 void TXLPane::DrawPageBreaks(TXLCanvas& canvas, const Rect& cellPixels) const
@@ -538,9 +525,12 @@ void TXLPane::DrawPageBreaks(TXLCanvas& canvas, const Rect& cellPixels) const
     const TXLSheet* sheet = m_owner.Sheet();
     if (!sheet)
         return;
-    std::vector<int> colBreaks;
-    std::vector<int> rowBreaks;
-    sheet->GetPageBreaks(colBreaks, rowBreaks);
+    if (!m_pageBreaks) {
+        m_pageBreaks.emplace();
+        sheet->GetPageBreaks(m_pageBreaks->cols, m_pageBreaks->rows);
+    }
+    const std::vector<int>& colBreaks = m_pageBreaks->cols;
+    const std::vector<int>& rowBreaks = m_pageBreaks->rows;
     if (colBreaks.empty() || rowBreaks.empty())
         return;
     const auto x = [&](int index) { return m_cols.GetOffset(index) - m_origin.x; };

@@ -12,6 +12,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace qv {
 
@@ -199,8 +201,11 @@ public:
     void Paint(TXLCanvas& canvas, const Rect& paintRect) const;
     // The sheet's background picture, in the body only, when it has a size.
     const TXLGraphicData* BackgroundGraphic() const;
-    // Body: the printable area's outline and the page-break lines across cellPixels.
+    // Body: the printable area's outline and the page-break lines across cellPixels. The breaks are computed on
+    // the first paint after ForgetPageBreaks.
     void DrawPageBreaks(TXLCanvas& canvas, const Rect& cellPixels) const;
+    // The sheet's sizes, page or printer changed: the next paint computes the page breaks again.
+    void ForgetPageBreaks() { m_pageBreaks.reset(); }
 
 protected:
     // The window was sized or shown: the body's scroll bars follow.
@@ -233,6 +238,11 @@ private:
     TXLSection* m_section = nullptr;
     std::unique_ptr<TXLSelection> m_selectionObject;
     std::array<TXLPane*, 2> m_linked{nullptr, nullptr};
+    struct PageBreaks {
+        std::vector<int> cols;
+        std::vector<int> rows;
+    };
+    mutable std::optional<PageBreaks> m_pageBreaks; // the sheet's, kept between paints
     int m_updateCount = 0;
     TXLSizeList& m_cols;
     TXLSizeList& m_rows;

@@ -5,10 +5,12 @@
 #include "grid/QtGeometry.h"
 #include "sheet/Manager.h"
 
+#include <QBrush>
 #include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QRegion>
+#include <QTransform>
 
 #include <algorithm>
 #include <deque>
@@ -294,14 +296,33 @@ void TXLQtCanvas::InvertRegion(const Region& region)
     m_painter.restore();
 }
 
-void TXLQtCanvas::StretchDraw(const Rect& rect, const TXLGraphicData& graphic)
+const QImage& TXLQtCanvas::Decoded(const TXLGraphicData& graphic)
 {
     static DecodedImages images;
+    return images.Get(graphic);
+}
+
+void TXLQtCanvas::StretchDraw(const Rect& rect, const TXLGraphicData& graphic)
+{
     if (rect.IsEmpty() || graphic.Bytes.empty())
         return;
-    const QImage& image = images.Get(graphic);
+    const QImage& image = Decoded(graphic);
     if (!image.isNull())
         m_painter.drawImage(ToQRect(rect), image);
+}
+
+void TXLQtCanvas::TileDraw(const Rect& area, Point tileOrigin, const TXLGraphicData& graphic)
+{
+    if (area.IsEmpty() || graphic.Bytes.empty() || graphic.Width <= 0 || graphic.Height <= 0)
+        return;
+    const QImage& image = Decoded(graphic);
+    if (image.isNull())
+        return;
+    QBrush tiles(image.size() == QSize(graphic.Width, graphic.Height)
+                     ? image
+                     : image.scaled(graphic.Width, graphic.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    tiles.setTransform(QTransform::fromTranslate(tileOrigin.x, tileOrigin.y));
+    m_painter.fillRect(ToQRect(area), tiles);
 }
 
 // ---- Text
@@ -322,7 +343,7 @@ int TXLQtCanvas::MeasureRun(std::string_view run) const
     m_nextMeasured = (m_nextMeasured + 1) % m_measured.size();
     slot.font = m_font;
     slot.text.assign(run);
-    slot.width = m_font->Metrics.horizontalAdvance(QString::fromUtf8(run.data(), static_cast<qsizetype>(run.size())));
+    slot.width = m_font->ExactWidth(run);
     return slot.width;
 }
 

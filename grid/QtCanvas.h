@@ -38,6 +38,8 @@ public:
     // Decodes the bytes with Qt's image readers (BMP, PNG, JPEG, ICO ...); a transparent graphic leaves the pixels
     // of its bottom-left pixel's colour. Undecodable graphics draw nothing.
     void StretchDraw(const Rect& rect, const TXLGraphicData& graphic) override;
+    // One fill with the decoded picture as a brush.
+    void TileDraw(const Rect& area, Point tileOrigin, const TXLGraphicData& graphic) override;
     int PixelsPerInch() const override;
 
 protected:
@@ -52,6 +54,8 @@ private:
     void DrawSegment(Point from, Point to, const QColor& color, int width);
     void StrokePolyline(const std::vector<Point>& points);
     QColor QtColor(TColor color) const;
+    // The picture decoded once for all canvases (the last few are kept).
+    static const QImage& Decoded(const TXLGraphicData& graphic);
 
     QPainter& m_painter;
     const QtFontEntry* m_font = nullptr;

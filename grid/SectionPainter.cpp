@@ -7,12 +7,15 @@
 #include "sheet/Style.h"
 
 #include <climits>
+#include <cstdlib>
 
 namespace qv {
 
 namespace {
 
-constexpr int kNoLinesScale = 25; // at this scale and below the grid lines would swamp the cells
+constexpr int kNoLinesScale = 25;       // at this scale and below the grid lines would swamp the cells
+constexpr int kMinLineContrast = 48;    // of 255 in brightness; the button face on white differs by 16
+constexpr int kDefaultFontHeight = -12; // what a font height of 0 stands for, so that it scales too
 
 // Colours compare by meaning: system colours by their index, whatever their other bits hold.
 TColor Normal(TColor color)
@@ -23,6 +26,68 @@ TColor Normal(TColor color)
 bool SameColor(TColor a, TColor b)
 {
     return Normal(a) == Normal(b);
+}
+
+int Brightness(std::uint32_t rgb)
+{
+    const int r = int(rgb >> 16) & 0xFF;
+    const int g = int(rgb >> 8) & 0xFF;
+    const int b = int(rgb) & 0xFF;
+    return (299 * r + 587 * g + 114 * b) / 1000;
+}
+
+// The file's lines colour when it stands out from the background; otherwise the palette's button shadow, or the
+// text colour when even that is too close (a dark background).
+TColor VisibleLinesColor(const TXLCanvas& canvas, TColor lines, TColor background)
+{
+    const int backgroundBrightness = Brightness(canvas.ResolveColor(background));
+    for (const TColor candidate : {lines, clBtnShadow})
+        if (std::abs(Brightness(canvas.ResolveColor(candidate)) - backgroundBrightness) >= kMinLineContrast)
+            return candidate;
+    return clWindowText;
+}
+
+// The font a cell draws with; reading it creates no font object for cells that have none.
+const TXLFontData& FontOf(TXLCell& cell)
+{
+    if (cell.HasFontObject())
+        return cell.Font().Data();
+    return cell.GetProvider(prFont)->Font().Data();
+}
+
+// Where and how one cell's value is drawn; the same for drawing and for asking what was drawn.
+struct CellContent {
+    Rect Clip; // the content rectangle
+    Rect Text; // the content rectangle less the indent on both sides
+    TXLFontData Font;
+    TXLLayout Layout;
+    TXLFrame Frame = frNone;
+    TXLCellStyles Styles = 0;
+};
+
+CellContent ContentOf(const TXLSection& section, TXLCell& cell, Point p, const Rect& pixels, TXLFrame frame, int scale)
+{
+    CellContent content;
+    content.Frame = frame;
+    content.Styles = static_cast<TXLCellStyles>(section.GetLayerValue(kLayerStyles, p.x, p.y));
+    content.Clip = ContentRect(pixels, frame);
+    content.Layout = UnpackLayout(section.GetLayerValue(kLayerLayout, p.x, p.y));
+    content.Text = content.Clip;
+    content.Text.left += content.Layout.Indent;
+    content.Text.right -= content.Layout.Indent;
+    TXLFontData font = FontOf(cell);
+    // A font without a colour of its own writes in the text colour (clNone would resolve to white).
+    if (IsNoneColor(font.Color) || font.Color == clDefault)
+        font.Color = clWindowText;
+    if (cell.HasFlag(kFlagError))
+        font.Color = section.BaseStyle().ErrorColor();
+    const int height = font.Height == 0 ? kDefaultFontHeight : font.Height;
+    font.Height = height * scale / 100;
+    // A tiny font stays tiny instead of turning into the default size.
+    if (font.Height == 0)
+        font.Height = height < 0 ? -1 : 1;
+    content.Font = font;
+    return content;
 }
 
 // The positions of the range's columns and rows, and per position the layers read once.
@@ -134,7 +199,7 @@ private:
     {
         if (SameColor(m_base.Color(), m_base.LinesColor()) || m_ctx.Scale <= kNoLinesScale)
             return;
-        m_canvas.SetPen({m_base.LinesColor(), 1, psSolid});
+        m_canvas.SetPen({VisibleLinesColor(m_canvas, m_base.LinesColor(), m_base.Color()), 1, psSolid});
         const int left = m_lefts.front();
         const int right = m_lefts.back();
         const int top = m_tops.front();
@@ -183,14 +248,6 @@ private:
         }
     }
 
-    // The font the cell draws with; reading it creates no font object for cells that have none.
-    static const TXLFontData& FontOf(TXLCell& cell)
-    {
-        if (cell.HasFontObject())
-            return cell.Font().Data();
-        return cell.GetProvider(prFont)->Font().Data();
-    }
-
     void DrawContent(TXLCell& cell, Point p, const Rect& pixels)
     {
         cell.SetFlag(kFlagRepaint, false);
@@ -199,32 +256,22 @@ private:
         if (cell.HasFlag(kFlagEditing) || (styles & CellStyleBit(csHidden)))
             return;
         TXLCanvasStateSaver saver(m_canvas);
-        const TXLFrame frame = FrameAt(p);
-        Rect content = ContentRect(pixels, frame);
-        m_canvas.IntersectClipRect(content);
-        const TXLLayout layout = UnpackLayout(Layer(kLayerLayout, p));
-        content.left += layout.Indent;
-        content.right -= layout.Indent;
-        TXLFontData font = FontOf(cell);
-        // A font without a colour of its own writes in the text colour (clNone would resolve to white).
-        if (IsNoneColor(font.Color) || font.Color == clDefault)
-            font.Color = clWindowText;
-        if (cell.HasFlag(kFlagError))
-            font.Color = m_base.ErrorColor();
-        font.Height = font.Height * m_ctx.Scale / 100;
-        m_canvas.SetFont(font);
+        const CellContent content = ContentOf(m_section, cell, p, pixels, FrameAt(p), m_ctx.Scale);
+        m_canvas.IntersectClipRect(content.Clip);
+        m_canvas.SetFont(content.Font);
         m_canvas.SetBkMode(bkTransparent);
         TXLDrawInfo info;
         info.Canvas = &m_canvas;
-        info.Layout = layout;
-        info.Font = font;
+        info.Layout = content.Layout;
+        info.Font = content.Font;
         info.ErrorColor = m_base.ErrorColor();
         info.Scale = m_ctx.Scale;
-        info.Frame = frame;
-        info.Styles = styles;
+        info.Frame = content.Frame;
+        info.Styles = content.Styles;
         info.Col = p.x;
         info.Row = p.y;
-        cell.DrawValue(info, content);
+        Rect text = content.Text;
+        cell.DrawValue(info, text);
         if (m_ctx.ShowHint && (cell.Holds(prHint) || (styles & CellStyleBit(csExtHint)))) {
             m_canvas.SetBrush({clRed, bsSolid});
             m_canvas.SetPen({clRed, 1, psSolid});
@@ -351,6 +398,22 @@ Rect ContentRect(const Rect& cell, TXLFrame frame)
 void PaintSection(const TXLPaintContext& context)
 {
     SectionPass(context).Run();
+}
+
+std::optional<std::string> FilledCellText(TXLCanvas& canvas, const TXLSection& section, Point p, const Rect& pixels,
+                                          TXLFrame frame, int scale)
+{
+    const TXLRow* row = section.Get(p.y);
+    TXLCell* cell = row ? row->Get(p.x) : nullptr;
+    if (!cell || cell->Overflow() != ovFillHashes)
+        return std::nullopt;
+    const std::string text = cell->GetDisplayText();
+    TXLCanvasStateSaver saver(canvas);
+    const CellContent content = ContentOf(section, *cell, p, pixels, frame, scale);
+    canvas.SetFont(content.Font);
+    if (text.empty() || FitOrFillHashes(canvas, text, content.Text.Width()) == text)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace qv

@@ -6,6 +6,8 @@
 #include "sheet/ProZeroSList.h"
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace qv {
@@ -43,6 +45,12 @@ struct TXLPaintContext {
 // then the remaining cells row by row with their frames and diagonals, and last the body's border lines. Columns
 // and rows of size 0 are skipped; only the cells of Range are visited.
 void PaintSection(const TXLPaintContext& context);
+
+// The full display text of the number-class cell at p (section-local, drawn in pixels with frame at scale) when
+// the painter shows "#"s in its place for want of width, for the cell's hint; nullopt for a cell that shows its
+// own text, a text cell or no cell. Measures with canvas's fonts; canvas's state is kept.
+std::optional<std::string> FilledCellText(TXLCanvas& canvas, const TXLSection& section, Point p, const Rect& pixels,
+                                          TXLFrame frame, int scale);
 
 // The edge and BF_ flags a frame style draws with, and the content rectangle it leaves of a cell rectangle.
 struct TXLFrameEdge {

@@ -1,6 +1,8 @@
 // TXLCanvas's shared part: drawing state, clipping, edges and the line layout of DrawText.
 #include "platform/Canvas.h"
 
+#include "platform/LineBreak.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -62,22 +64,6 @@ std::vector<std::string> SplitLines(const std::string& text)
 bool IsBreakBlank(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-std::size_t SkipBlanks(std::string_view line, std::size_t pos)
-{
-    while (pos < line.size() && IsBreakBlank(line[pos])) {
-        ++pos;
-    }
-    return pos;
-}
-
-std::size_t SkipWord(std::string_view line, std::size_t pos)
-{
-    while (pos < line.size() && !IsBreakBlank(line[pos])) {
-        ++pos;
-    }
-    return pos;
 }
 
 } // namespace
@@ -240,6 +226,36 @@ void TXLCanvas::DrawEdge(Rect& rect, unsigned edge, unsigned flags)
     }
 }
 
+// ---- Pictures
+
+namespace {
+
+// value ÷ divisor rounded down; divisor > 0.
+int FloorDiv(int value, int divisor)
+{
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
+} // namespace
+
+void TXLCanvas::TileDraw(const Rect& area, Point tileOrigin, const TXLGraphicData& graphic)
+{
+    const int w = graphic.Width;
+    const int h = graphic.Height;
+    if (area.IsEmpty() || w <= 0 || h <= 0)
+        return;
+    const int firstCol = FloorDiv(area.left - tileOrigin.x, w);
+    const int endCol = FloorDiv(area.right - tileOrigin.x + w - 1, w);
+    const int firstRow = FloorDiv(area.top - tileOrigin.y, h);
+    const int endRow = FloorDiv(area.bottom - tileOrigin.y + h - 1, h);
+    const Region savedClip = m_state.clip;
+    IntersectClipRect(area);
+    for (int row = firstRow; row < endRow; ++row)
+        for (int col = firstCol; col < endCol; ++col)
+            StretchDraw(Rect::FromSize({tileOrigin.x + w * col, tileOrigin.y + h * row}, {w, h}), graphic);
+    ReplaceClip(savedClip);
+}
+
 // ---- Text
 
 char32_t TXLCanvas::NextChar(std::string_view text, std::size_t& pos)
@@ -287,38 +303,29 @@ int TXLCanvas::LineWidth(std::string_view line, unsigned flags) const
     return x + MeasureRun(line.substr(start));
 }
 
-// Greedy: whole words while they fit; blanks at a break are dropped; a word wider than the line alone is cut
-// between characters, at least one character per line.
+// Greedy: as many pieces between break offsets as fit; blanks at a break are dropped. A piece wider than the line
+// stands alone on its line, whole, for the clip to cut: a number or a word is never shown in fragments.
 std::vector<std::string> TXLCanvas::WrapLine(const std::string& line, int width, unsigned flags) const
 {
-    std::vector<std::string> lines;
-    std::string_view rest = line;
-    auto fits = [&](std::size_t length) { return LineWidth(rest.substr(0, length), flags) <= width; };
-    do {
-        std::size_t end = 0;
-        for (std::size_t next = SkipWord(rest, SkipBlanks(rest, 0)); end < rest.size() && fits(next);
-             next = SkipWord(rest, SkipBlanks(rest, next))) {
-            end = next;
-        }
-        if (end == 0) {
-            std::size_t pos = 0;
-            NextChar(rest, pos);
-            end = pos;
-            while (pos < rest.size()) {
-                NextChar(rest, pos);
-                if (!fits(pos)) {
-                    break;
-                }
-                end = pos;
-            }
-        }
-        std::string_view shown = rest.substr(0, end);
+    std::vector<std::size_t> ends = LineBreakOffsets(line);
+    ends.push_back(line.size());
+    auto trimmed = [&](std::size_t start, std::size_t end) {
+        std::string_view shown = std::string_view(line).substr(start, end - start);
         while (!shown.empty() && IsBreakBlank(shown.back())) {
             shown.remove_suffix(1);
         }
-        lines.emplace_back(shown);
-        rest = rest.substr(SkipBlanks(rest, end));
-    } while (!rest.empty());
+        return shown;
+    };
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t next = 0; next < ends.size();) {
+        std::size_t end = ends[next++];
+        while (next < ends.size() && LineWidth(trimmed(start, ends[next]), flags) <= width) {
+            end = ends[next++];
+        }
+        lines.emplace_back(trimmed(start, end));
+        start = end;
+    }
     return lines;
 }
 

@@ -169,12 +169,17 @@ public:
     virtual void InvertRegion(const Region& region) = 0;
     // Draws the graphic scaled to rect.
     virtual void StretchDraw(const Rect& rect, const TXLGraphicData& graphic) = 0;
+    // Covers area (within the clip) with copies of the graphic at its Width × Height, one of them with its top-left
+    // at tileOrigin, so the tiles line up wherever area lies. This one draws each tile meeting area with
+    // StretchDraw; a surface that can repeat a decoded picture in one call does so.
+    virtual void TileDraw(const Rect& area, Point tileOrigin, const TXLGraphicData& graphic);
 
     // Width of the text as one run and the font's line height; no line breaks, tabs or prefixes are interpreted.
     Size TextExtent(const std::string& text) const;
     // Lays out and draws text (UTF-8) in rect by the DT_ flags and returns the height of the laid-out text.
     // Lines end at CR, LF or CR LF (a final line break adds no line); with DT_SINGLELINE they are blanks.
-    // DT_WORDBREAK breaks lines at blanks, a word wider than rect by characters. DT_END_ELLIPSIS shortens each
+    // DT_WORDBREAK breaks lines where LineBreakOffsets allows (blanks, CJK characters); a word wider than rect
+    // stays whole on a line of its own and is clipped. DT_END_ELLIPSIS shortens each
     // line wider than rect and ends it with "...". DT_EXPANDTABS sets tab stops 8 average characters apart;
     // otherwise a tab is a blank. Without DT_NOPREFIX "&&" is "&" and a single "&" is dropped. U+E5E5 is a
     // full-width blank (U+3000). DT_CALCRECT draws nothing and sets rect's right and bottom to the text's extent.

@@ -46,10 +46,22 @@ void TXLValue::SetValue(const Variant&)
     NotifyValue();
 }
 
+std::string FitOrFillHashes(const TXLCanvas& canvas, const std::string& text, int width)
+{
+    if (canvas.TextExtent(text).cx <= width)
+        return text;
+    const int hashWidth = canvas.TextExtent("#").cx;
+    return std::string(hashWidth > 0 && width > 0 ? std::size_t(width / hashWidth) : 0, '#');
+}
+
 void TXLValue::DrawValue(const TXLDrawInfo& info, Rect& rect)
 {
-    const std::string text = GetDisplayText();
+    std::string text = GetDisplayText();
     if (text.empty() || !info.Canvas)
+        return;
+    if (Overflow() == ovFillHashes)
+        text = FitOrFillHashes(*info.Canvas, text, rect.Width());
+    if (text.empty())
         return;
     unsigned flags = DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS;
     if (info.Layout.HorzAlign == haRight)

@@ -13,10 +13,19 @@ public:
     virtual ~TXLDataObject() = default;
 };
 
+// How a display text wider than its content rectangle shows: clipped (texts), or as "#"s filling the width
+// (numbers and dates, which would mislead when shown in part).
+enum TXLOverflow : std::uint8_t { ovClip, ovFillHashes };
+
+// text when it fits width on canvas (current font); otherwise as many "#" as fit, none when not even one does.
+std::string FitOrFillHashes(const TXLCanvas& canvas, const std::string& text, int width);
+
 class TXLValue : public TXLPersistent {
 public:
-    // Draws the display text in rect by the layout of info.
+    // Draws the display text in rect by the layout of info; an ovFillHashes value too wide for rect draws "#"s.
     virtual void DrawValue(const TXLDrawInfo& info, Rect& rect);
+    // How the display text shows when it is wider than the content rectangle.
+    virtual TXLOverflow Overflow() const { return ovClip; }
 
     // The typed accessors convert through GetValue and SetValue with the manager's locale; conversions
     // raise the platform's errors and leave the value unchanged.

@@ -4,6 +4,7 @@
 #include "cells/StringCell.h"
 #include "platform/Errors.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qv {
@@ -175,6 +176,55 @@ TEST_F(Computation, TurnoverRowsUseTheAverageOfThePreviousAndThisPeriod)
     EXPECT_EQ(R(14, 3), ProtectedQuotient(Amount("1000"), Amount("150")).ToDouble());
 }
 
+// Half of an odd number of ten-thousandths lies between two amounts: the even one is taken.
+TEST_F(Computation, AveragesRoundHalvesToEven)
+{
+    struct Case {
+        const char* First;
+        const char* Second;
+        const char* Average;
+    };
+    const Case cases[] = {
+        {"0.0001", "0.0004", "0.0002"},    // away from zero would give 0.0003
+        {"0.0003", "0.0004", "0.0004"},    // cutting off would give 0.0003
+        {"-0.0001", "-0.0004", "-0.0002"}, // alike below zero
+    };
+    for (const Case& c : cases) {
+        FinancialDocument document;
+        TXLSheet& balance = document.Sheet(fsBalanceSheet);
+        SetLine(balance, kBsNetReceivables, 1, c.First);
+        SetLine(balance, kBsNetReceivables, 2, c.Second);
+        SetLine(document.Sheet(fsIncomeStatement), kIsNetRevenue, 2, "1");
+        document.ComputeRatios();
+        EXPECT_EQ(ValueAt(document.Sheet(fsRatios), 3, 10),
+                  ProtectedQuotient(Amount("1"), Amount(c.Average)).ToDouble())
+            << c.First << " and " << c.Second;
+    }
+}
+
+TEST_F(Computation, EightPeriodsFillColumnNineAndEightChartPoints)
+{
+    EveryPeriod(Balance(), kBsCurrentAssets, "300");
+    EveryPeriod(Balance(), kBsCurrentLiabilities, "100");
+    EveryPeriod(Balance(), kBsAssets, "100");
+    EveryPeriod(Balance(), kBsLiabilities, "50");
+    SetLine(Balance(), kBsCurrentAssets, 8, "500");
+    m_document.SetPeriodCount(8);
+    m_document.ComputeRatios();
+    m_document.ComputeDuPont();
+    EXPECT_EQ(ValueAt(Ratios(), 8, 1), 3.0) << "period 7";
+    EXPECT_EQ(ValueAt(Ratios(), 9, 1), 5.0) << "period 8, in column 9";
+    EXPECT_EQ(ValueAt(DuPont(), 9, 1), 0.5);
+    for (const ChartSeries& series : m_document.RatioChart().Series)
+        EXPECT_EQ(series.Points.size(), 8u) << series.Name;
+    const std::vector<ChartSeries>& series = m_document.RatioChart().Series;
+    const auto currentRatio =
+        std::find_if(series.begin(), series.end(), [](const ChartSeries& s) { return s.Name == "Series1"; });
+    ASSERT_NE(currentRatio, series.end());
+    EXPECT_EQ(currentRatio->Points.back(), 5.0) << "the current ratio's last point";
+    EXPECT_EQ(m_document.DuPontChart().Series.at(0).Points.size(), 8u);
+}
+
 TEST_F(Computation, PeriodsBeyondTheCountStayZeroAndTheChartHasOnePointPerPeriod)
 {
     EveryPeriod(Balance(), kBsCurrentAssets, "300");
@@ -227,6 +277,18 @@ TEST_F(Computation, AFailingPeriodStopsWithEarlierPeriodsWrittenAndTheRestZero)
     for (int p = 2; p <= 4; ++p)
         for (int row : kRatioRows)
             EXPECT_EQ(R(row, p), 0.0) << "row " << row << " period " << p;
+}
+
+// A period computes the debt ratio (row 4) before the current ratio (row 1): its error is the one reported.
+TEST_F(Computation, OfTwoFailingLinesTheFirstComputedReportsItsError)
+{
+    SetLine(Balance(), kBsAssets, 1, "-0.0001"); // the debt ratio: 0 / 0
+    SetLine(Balance(), kBsCurrentAssets, 1, "5");
+    SetLine(Balance(), kBsCurrentLiabilities, 1, "-0.0001"); // the current ratio: 5 / 0
+    EXPECT_THROW(m_document.ComputeRatios(), EInvalidOp);
+
+    SetLine(Balance(), kBsAssets, 1, "100");
+    EXPECT_THROW(m_document.ComputeRatios(), EZeroDivide) << "with the debt ratio mended, the current ratio's";
 }
 
 TEST_F(Computation, TextThatIsNoNumberFailsWithTheConversionMessage)

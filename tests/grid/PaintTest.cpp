@@ -1,7 +1,9 @@
 // The paint pass on the recording canvas: grid lines, colours, merged ranges, cells, selection, hints, borders.
 #include "GridTestSupport.h"
 
+#include "cells/CurrencyCell.h"
 #include "cells/StringCell.h"
+#include "grid/SectionPainter.h"
 #include "sheet/ProRange.h"
 #include "sheet/Style.h"
 
@@ -213,6 +215,21 @@ TEST_P(HintMarker, IsARedTriangleInTheTopRightCorner)
 
 INSTANTIATE_TEST_SUITE_P(Paint, HintMarker, ::testing::Values(HintCase{true, true}, HintCase{false, false}));
 
+TEST(Paint, TheExternalHintStyleMarksACellAndAHiddenCellShowsNoMarker)
+{
+    SheetInGrid fixture;
+    fixture.grid.SetShowHint(true);
+    TXLCell& external = fixture.sheet.GetCell(2, 2); // pixels (120, 30) to (180, 45)
+    external.SetAsString("x");
+    external.SetStyles(CellStyleBit(csExtHint));
+    TXLCell& hidden = fixture.sheet.GetCell(2, 3); // (120, 45) to (180, 60)
+    hidden.SetHint("note");
+    hidden.SetStyles(CellStyleBit(csHidden));
+    const auto canvas = PaintBody(fixture.Body());
+    EXPECT_EQ(canvas->PixelAt({178, 32}), kRed) << "csExtHint without a hint of its own";
+    EXPECT_EQ(canvas->PixelAt({178, 47}), kWhite) << "a hidden cell draws nothing, its marker neither";
+}
+
 TEST(Paint, TheCellBeingEditedIsNotPaintedButLosesItsRepaintMark)
 {
     SheetInGrid fixture;
@@ -372,6 +389,46 @@ TEST(Paint, PageBreaksAreBlueLinesAndTheOutlineOfThePrintedArea)
     EXPECT_EQ(canvas->PixelAt({600, 100}), kWhite);
 }
 
+// The breaks are kept between paints; a scrolled body draws them where the columns are, and a change of the
+// sheet's sizes or print scale moves them at the next paint.
+TEST(Paint, PageBreaksFollowTheOriginAndTheSheetsChanges)
+{
+    SheetInGrid fixture(40, 20, {800, 400});
+    fixture.grid.SetOptions(fixture.grid.Options() | OptionBit(oPageBreak));
+    TXLView& body = fixture.Body();
+    // The content pixel of the line before the sheet's first column break.
+    const auto firstBreak = [&] {
+        std::vector<int> cols;
+        std::vector<int> rows;
+        fixture.sheet.GetPageBreaks(cols, rows);
+        return fixture.grid.ScaledList(sCols, ptClient).GetOffset(cols.front()) - 1;
+    };
+    const auto breakShown = [&](int contentX) {
+        const auto canvas = PaintBody(body);
+        const int x = contentX - body.Origin().x;
+        return x >= 0 && x < body.width() && canvas->PixelAt({x, 100}) == kBlue;
+    };
+    body.SetOrigin({300, 0});
+    const int before = firstBreak();
+    ASSERT_EQ(before, 659) << "11 columns of 60 on a page";
+    EXPECT_TRUE(breakShown(before)) << "drawn 300 pixels to the left";
+    EXPECT_FALSE(breakShown(before + 30));
+
+    fixture.sheet.SetSize(0, sCols, 90);
+    const int wider = firstBreak();
+    ASSERT_NE(wider, before);
+    EXPECT_TRUE(breakShown(wider)) << "a wider first column moves the break";
+    EXPECT_FALSE(breakShown(before));
+
+    fixture.sheet.SetPrintScale(50);
+    const int halved = firstBreak();
+    ASSERT_GT(halved, wider);
+    body.SetOrigin({halved - 300, 0});
+    EXPECT_TRUE(breakShown(halved)) << "twice as much on a page";
+    body.SetOrigin({wider - 300, 0});
+    EXPECT_FALSE(breakShown(wider));
+}
+
 TEST(Paint, TitlesOfTheSelectedColumnsAndRowsAreRaised)
 {
     SheetInGrid fixture;
@@ -418,6 +475,92 @@ TEST(Paint, TheBackgroundPictureIsTiledFromTheContentOrigin)
         EXPECT_EQ((tile.Bounds.left + 130) % 100, 0);
         EXPECT_EQ((tile.Bounds.top + 70) % 50, 0);
     }
+}
+
+struct FillCase {
+    int scale;
+    std::string shown; // in the cell (1, 1), 60 pixels at 100 less the grid line; characters half the font height
+};
+
+class TooNarrowAmount : public ::testing::TestWithParam<FillCase> {};
+
+// A cash-flow amount once showed as its last fragment "00"; it shows whole or as "#"s, never in part.
+TEST_P(TooNarrowAmount, FillsItsCellWithHashesAndKeepsItsTextForTheHint)
+{
+    SheetInGrid fixture;
+    TXLSection& client = fixture.sheet.Section(sClient);
+    TXLCell& amount = client.ReplaceCell({1, 1}, &TXLCCurrency::Class());
+    amount.SetFormat("#,##0.00");
+    amount.SetAsFloat(12384000);
+    amount.SetHorzAlign(haRight);
+    TXLCell& text = client.ReplaceCell({1, 2}, &TXLCString::Class());
+    text.SetAsString("12,384,000.00");
+    fixture.grid.SetScale(GetParam().scale);
+    const auto canvas = PaintBody(fixture.Body());
+    const std::vector<std::string> drawn = DrawnTexts(*canvas);
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), GetParam().shown), 1) << "the amount's cell";
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "12,384,000.00"), 1) << "the text cell, clipped";
+
+    const int width = 60 * GetParam().scale / 100;
+    const Rect amountPixels{width, 15 * GetParam().scale / 100, 2 * width, 30 * GetParam().scale / 100};
+    EXPECT_EQ(FilledCellText(*canvas, client, {1, 1}, amountPixels, frNone, GetParam().scale), "12,384,000.00");
+    EXPECT_EQ(FilledCellText(*canvas, client, {1, 2}, amountPixels, frNone, GetParam().scale), std::nullopt)
+        << "a text cell is clipped, not filled";
+    EXPECT_EQ(FilledCellText(*canvas, client, {1, 3}, amountPixels, frNone, GetParam().scale), std::nullopt)
+        << "no cell";
+
+    fixture.sheet.SetSize(1, sCols, 120);
+    const auto wide = PaintBody(fixture.Body());
+    const std::vector<std::string> wideTexts = DrawnTexts(*wide);
+    EXPECT_EQ(std::count(wideTexts.begin(), wideTexts.end(), "12,384,000.00"), 2) << "room enough: the amount itself";
+    const Rect widePixels{width, amountPixels.top, width + 120 * GetParam().scale / 100, amountPixels.bottom};
+    EXPECT_EQ(FilledCellText(*wide, client, {1, 1}, widePixels, frNone, GetParam().scale), std::nullopt);
+}
+
+// At 100 the font is 11 pixels, characters 5 wide, 59 pixels of content: 11 "#"; at 150, 16 pixels, 8 wide, 89.
+INSTANTIATE_TEST_SUITE_P(Paint, TooNarrowAmount,
+                         ::testing::Values(FillCase{100, std::string(11, '#')}, FillCase{150, std::string(11, '#')}));
+
+TEST(Paint, AFontOfHeightZeroScalesWithTheSheet)
+{
+    SheetInGrid fixture;
+    TXLCell& cell = fixture.sheet.GetCell(1, 1);
+    cell.SetAsString("zero");
+    cell.Font().SetHeight(0);
+    for (const auto& [scale, height] : {std::pair{100, -12}, std::pair{200, -24}, std::pair{50, -6}}) {
+        fixture.grid.SetScale(scale);
+        const auto canvas = PaintBody(fixture.Body());
+        const std::vector<CanvasOp> texts = canvas->OpsOfKind(CanvasOpKind::DrawText);
+        const auto drawn =
+            std::find_if(texts.begin(), texts.end(), [](const CanvasOp& op) { return op.Text == "zero"; });
+        ASSERT_NE(drawn, texts.end());
+        EXPECT_EQ(drawn->Font.Height, height) << "at " << scale;
+    }
+}
+
+// The client lines colour clBtnFace is #efefef in a desktop palette: on white the lines all but vanish.
+TEST(Paint, GridLinesTooCloseToTheBackgroundTakeTheShadowColour)
+{
+    SheetInGrid fixture;
+    fixture.sheet.BaseClientStyle().SetColor(clWindow);
+    fixture.sheet.BaseClientStyle().SetLinesColor(clBtnFace);
+    SystemPalette desktop = SystemPalette::Classic();
+    desktop.Rgb[clBtnFace & 0xFF] = 0xEFEFEF;
+    desktop.Rgb[clBtnShadow & 0xFF] = 0xA0A0A0;
+    desktop.Rgb[clWindow & 0xFF] = 0xFFFFFF;
+    TXLView& body = fixture.Body();
+    RecordingCanvas canvas(body.ClientSize(), 0xFF00FF);
+    canvas.SetPalette(desktop);
+    body.Paint(canvas, {0, 0, body.width(), body.height()});
+    EXPECT_EQ(canvas.PixelAt({59, 7}), 0xA0A0A0u) << "a vertical line";
+    EXPECT_EQ(canvas.PixelAt({30, 14}), 0xA0A0A0u) << "a horizontal line";
+    EXPECT_EQ(canvas.PixelAt({30, 7}), 0xFFFFFFu);
+    EXPECT_EQ(fixture.sheet.BaseClientStyle().LinesColor(), clBtnFace) << "the file's colour is kept";
+
+    // The classic face (#c0c0c0) stands out well enough on white and is drawn as it is.
+    RecordingCanvas classic(body.ClientSize(), 0xFF00FF);
+    body.Paint(classic, {0, 0, body.width(), body.height()});
+    EXPECT_EQ(classic.PixelAt({59, 7}), ColorToRgb(clBtnFace, SystemPalette::Classic()));
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <utility>
+
 namespace qv::test {
 namespace {
 
@@ -245,13 +248,14 @@ TEST(Scroll, GridsLinkedBothWaysAtDifferentScalesScrollTogetherOnce)
     EXPECT_EQ(b.grid.HorzLink(), &a.grid);
     EXPECT_EQ(b.grid.VertLink(), &a.grid);
 
-    // 91 and 46 are 60.67 and 30.67 at scale 100; B's answer at 150 would be 90 and 45, which A ignores.
+    // At 150 columns are 90 and rows 22 pixels: 91 is column 1 and 1 pixel (0 at 100), 46 row 2 and 2 (1 at 100).
+    // B's answer, 90 and 45 at 150, is ignored.
     a.Body().SetOrigin({91, 46});
-    EXPECT_EQ(b.Body().Origin(), (Point{60, 30}));
+    EXPECT_EQ(b.Body().Origin(), (Point{60, 31}));
     EXPECT_EQ(a.Body().Origin(), (Point{91, 46}));
     EXPECT_EQ(b.grid.View(sCols).Origin().x, 60) << "the partner's title strips follow its body";
     b.Body().SetOrigin({120, 60});
-    EXPECT_EQ(a.Body().Origin(), (Point{180, 90}));
+    EXPECT_EQ(a.Body().Origin(), (Point{180, 88})) << "row 4 starts at 88 at 150, not at 90";
 
     a.grid.SetHorzLink(nullptr);
     EXPECT_EQ(b.grid.HorzLink(), nullptr);
@@ -263,6 +267,63 @@ TEST(Scroll, GridsLinkedBothWaysAtDifferentScalesScrollTogetherOnce)
         EXPECT_EQ(a.grid.HorzLink(), &c.grid);
     }
     EXPECT_EQ(a.grid.HorzLink(), nullptr) << "a destroyed partner takes its link along";
+}
+
+// The item at a grid's body origin on the vertical axis, and how far into it at scale 100.
+std::pair<int, int> RowPosition(TXLGrid& grid)
+{
+    int y = grid.View(sClient).Origin().y;
+    const int row = grid.ScaledList(sRows, ptClient).FindOffset(y);
+    return {row, (grid.View(sClient).Origin().y - y) * 100 / grid.Scale()};
+}
+
+TEST(Scroll, LinkingAtAnotherScaleLeavesTheLinkingGridWhereItIs)
+{
+    WideSheet a;
+    WideSheet b;
+    a.grid.SetScale(150);
+    a.Body().SetOrigin({91, 46});
+    a.grid.SetHorzLink(&b.grid);
+    a.grid.SetVertLink(&b.grid);
+    EXPECT_EQ(a.Body().Origin(), (Point{91, 46})) << "the partner's answer at 150 would be (90, 45)";
+    EXPECT_EQ(b.Body().Origin(), (Point{60, 31}));
+}
+
+// Rows are 15 pixels at 100 and 22 at 150, so a pixel origin converted by the scale lands ever further off.
+TEST(Scroll, LinkedGridsAtDifferentScalesShowTheSameRow)
+{
+    WideSheet a;
+    WideSheet b;
+    b.grid.SetScale(150);
+    a.grid.SetVertLink(&b.grid);
+    a.Body().SetOrigin({0, 600}); // row 40
+    EXPECT_EQ(b.Body().Origin().y, 880);
+    b.Body().SetOrigin({0, 220}); // row 10
+    EXPECT_EQ(a.Body().Origin().y, 150);
+}
+
+// Two grids on one sheet at 100 and 150: a row above the visible part grows, then the user goes a line down.
+TEST(Scroll, LinkedGridsStayTogetherWhenARowAboveTheVisiblePartGrows)
+{
+    WideSheet a;
+    TXLGrid other;
+    other.resize(400, 300);
+    other.SetSheet(&a.sheet);
+    other.SetScale(150);
+    a.grid.SetVertLink(&other);
+    a.Body().SetOrigin({0, 150});
+    ASSERT_EQ(other.View(sClient).Origin().y, 220);
+
+    a.sheet.SetSize(2, sRows, 50);
+    const auto [row, within] = RowPosition(a.grid);
+    const auto [otherRow, otherWithin] = RowPosition(other);
+    EXPECT_EQ(otherRow, row);
+    EXPECT_LE(std::abs(otherWithin - within), 1) << "at the same place in the row, to a pixel at 100";
+
+    const int before = other.View(sClient).Origin().y;
+    a.Body().SetOrigin({0, a.Body().Origin().y + 15});
+    EXPECT_EQ(other.View(sClient).Origin().y - before, 22) << "one line down is one row at 150";
+    EXPECT_EQ(RowPosition(other).first, RowPosition(a.grid).first);
 }
 
 } // namespace

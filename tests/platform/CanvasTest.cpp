@@ -1,4 +1,6 @@
 // The canvas contract on the recording canvas: text layout, edges, clipping, state and rasterised primitives.
+#include "platform/LayoutCases.h"
+#include "platform/LineBreak.h"
 #include "platform/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -130,12 +132,12 @@ TEST_F(CanvasTest, WordBreak)
         {"aa bb cc", 40, {"aa bb cc"}},
         {"aa   bb", 20, {"aa", "bb"}},
         {"aa bb  ", 100, {"aa bb"}}, // blanks that end a line are not drawn
-        // Words wider than the line break between characters.
-        {"aaaaaaaaaa", 20, {"aaaa", "aaaa", "aa"}},
-        {"aa bbbbbbbbb", 20, {"aa", "bbbb", "bbbb", "b"}},
-        {"aaaaa bb", 20, {"aaaa", "a bb"}},
+        // A word wider than the line stays whole on a line of its own.
+        {"aaaaaaaaaa", 20, {"aaaaaaaaaa"}},
+        {"aa bbbbbbbbb", 20, {"aa", "bbbbbbbbb"}},
+        {"aaaaa bb", 20, {"aaaaa", "bb"}},
         {"中文字符", 25, {"中文", "字符"}},
-        {"ab", 0, {"a", "b"}},
+        {"ab", 0, {"ab"}},
         // Hard line breaks stay; an empty line is kept.
         {"aa\r\n\r\nbb cc", 100, {"aa", "", "bb cc"}},
         {"  aa bb", 20, {"  aa", "bb"}},
@@ -161,6 +163,40 @@ TEST_F(CanvasTest, WordBreak)
             EXPECT_GE(run.at.y, y);
             y = run.at.y + 10;
         }
+    }
+}
+
+TEST_F(CanvasTest, WrapsOnlyWhereALineMayBreak)
+{
+    for (const test::WrapCase& c : test::WrapCases()) {
+        SCOPED_TRACE(c.Name);
+        canvas.ClearOps();
+        Rect r{0, 0, canvas.TextExtent(c.Ruler).cx, 60};
+        canvas.DrawText(c.Text, r, DT_WORDBREAK | DT_NOPREFIX);
+        EXPECT_EQ(RunTexts(), c.Lines);
+    }
+}
+
+TEST(LineBreakOffsets, BlanksAndCjkCharactersButNeverInsideAWord)
+{
+    struct Case {
+        std::string text;
+        std::vector<std::size_t> offsets;
+    };
+    const Case cases[] = {
+        {"12,384,000.00", {}},
+        {"  aa bb", {5}}, // leading blanks are an indent
+        {"aa ，", {}},    // not even after a blank does a line start with a comma
+        {"a中b", {1, 4}}, // around an ideograph
+        {"（一）", {}},   // nor inside brackets
+        {"“引”文", {9}},  // a closing quote may end a line
+        {"\xFF\xFE"
+         "ab c",
+         {5}}, // invalid bytes are characters too
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(LineBreakOffsets(c.text), c.offsets);
     }
 }
 

@@ -119,8 +119,13 @@ int Run(const Options& options, QApplication& app)
     qv::TXLView& body = grid.View(qv::sClient);
     if (options.Current)
         body.SetCurrent(*options.Current, qv::TXLCollapse::Collapse, qv::TXLReveal::MakeVisible);
-    if (options.Select)
+    if (options.Select) {
         body.Select(*options.Select, body.Current());
+    } else if (options.Current) {
+        // A cell that is current already (0,0 after loading) is not selected yet and would not show.
+        const qv::Point cell = body.Current();
+        body.Select({cell.x, cell.y, cell.x + 1, cell.y + 1}, cell);
+    }
 
     if (!options.Screenshot)
         return app.exec();
