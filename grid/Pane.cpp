@@ -572,6 +572,8 @@ void TXLPane::Paint(TXLCanvas& canvas, const Rect& paintRect) const
     }
     canvas.SetClipRegion(paintRegion);
     canvas.InvertRegion(SelectionRegion(m_selection, m_current));
+    if (!m_trackingFrame.IsEmpty())
+        canvas.DrawFocusRect(m_trackingFrame);
 }
 
 void TXLPane::PaintPass(TXLCanvas& canvas, const Rect& paintRect, const Rect& range, const Rect& pixels) const
