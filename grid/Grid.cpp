@@ -404,6 +404,7 @@ void TXLGrid::SetLink(TXLGrid* TXLGrid::*link, TXLGrid* grid)
 
 void TXLGrid::BodyOriginChanged(Point origin)
 {
+    MoveHintWindow();
     if (m_followingLinks || (!m_horzLink && !m_vertLink))
         return;
     m_followingLinks = true;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "grid/GridTypes.h"
+#include "grid/HintWindow.h"
 #include "grid/MouseTracker.h"
 #include "grid/QtTimer.h"
 #include "grid/View.h"
@@ -16,6 +17,7 @@
 class QContextMenuEvent;
 class QDragMoveEvent;
 class QDropEvent;
+class QHelpEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QWheelEvent;
@@ -137,6 +139,14 @@ public:
     void PaneMouseRelease(TXLView& pane, QMouseEvent& event);
     // Accepted (and so no menu) where the right button's release would open none.
     void PaneContextMenu(TXLView& pane, QContextMenuEvent& event);
+    // A tool-tip request over a pane: the hint of the cell under the mouse, plain in the title panes, in the
+    // body's own window with an arrow to the cell; none while the mouse is not idle.
+    void PaneToolTip(TXLView& pane, QHelpEvent& event);
+    // The body's hint window while it shows, else nullptr.
+    const TXLHintWindow* HintWindow() const
+    {
+        return m_hintWindow && m_hintWindow->isVisible() ? m_hintWindow.get() : nullptr;
+    }
     void PaneDragMove(TXLView& pane, QDragMoveEvent& event);
     void PaneDrop(TXLView& pane, QDropEvent& event);
 
@@ -202,6 +212,11 @@ private:
     void UpdatePanes() override;
     void SendMouseMove(TXLPane& pane, Point p) override;
     void FireClick(TXLClickEvent event, const TXLPane& pane, Point cell) override;
+    void CancelHint() override;
+    // The body's hint window was hidden: its arrow and shadow go.
+    void HintHidden();
+    // The window follows its arrow when the body scrolls.
+    void MoveHintWindow();
 
     TXLSheet* m_sheet = nullptr;
     int m_scale = 100;
@@ -223,6 +238,9 @@ private:
     bool m_composing = false; // an input method is composing text
     std::array<std::unique_ptr<QScrollBar>, 2> m_bars;
     std::array<std::unique_ptr<TXLView>, 4> m_views;
+    TXLQtTimer m_hintTimer{[this] { CancelHint(); }};
+    // After the views: hidden as it is destroyed, it clears the body's arrow.
+    std::unique_ptr<TXLHintWindow> m_hintWindow;
 };
 
 } // namespace qv

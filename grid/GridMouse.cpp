@@ -8,7 +8,9 @@
 #include <QContextMenuEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 namespace qv {
 
@@ -114,6 +116,57 @@ void TXLGrid::PaneContextMenu(TXLView& pane, QContextMenuEvent& event)
         event.accept();
     else
         event.ignore();
+}
+
+void TXLGrid::PaneToolTip(TXLView& pane, QHelpEvent& event)
+{
+    const TXLHintRequest request = m_mouse.HintRequest(pane, ToPoint(event.pos()));
+    const QString text = QString::fromStdString(request.Text);
+    switch (request.Kind) {
+    case TXLHintKind::None:
+        CancelHint();
+        event.ignore();
+        return;
+    case TXLHintKind::Plain:
+        QToolTip::showText(event.globalPos(), text, &pane, QRect(), request.HideAfter);
+        break;
+    case TXLHintKind::Arrow: {
+        if (!m_hintWindow)
+            m_hintWindow = std::make_unique<TXLHintWindow>([this] { HintHidden(); });
+        QToolTip::hideText();
+        const QPoint topLeft(request.WindowTopLeft.x, request.WindowTopLeft.y);
+        m_hintWindow->ShowAt(text, font(), pane.mapToGlobal(topLeft));
+        const QRect window(pane.mapFromGlobal(m_hintWindow->pos()), m_hintWindow->size());
+        pane.SetHintArrow(
+            {{request.Tip.x, request.Tip.y},
+             {window.left(), window.top(), window.left() + window.width(), window.top() + window.height()}});
+        m_hintTimer.Start(request.HideAfter);
+        break;
+    }
+    }
+    event.accept();
+}
+
+void TXLGrid::CancelHint()
+{
+    m_hintTimer.Stop();
+    QToolTip::hideText();
+    if (m_hintWindow)
+        m_hintWindow->hide();
+}
+
+void TXLGrid::HintHidden()
+{
+    View(sClient).ClearHintArrow();
+}
+
+void TXLGrid::MoveHintWindow()
+{
+    const TXLView& body = View(sClient);
+    if (!m_hintWindow || !m_hintWindow->isVisible() || !body.HintArrow())
+        return;
+    const Rect& window = body.HintArrow()->Window;
+    m_hintWindow->move(body.mapToGlobal(QPoint(window.left, window.top)));
 }
 
 void TXLGrid::PaneDragMove(TXLView& pane, QDragMoveEvent& event)

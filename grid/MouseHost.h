@@ -54,6 +54,8 @@ public:
     // A mouse move to p (pane pixels, current modifiers) reaching the pane as the platform's would.
     virtual void SendMouseMove(TXLPane& pane, Point p) = 0;
     virtual void FireClick(TXLClickEvent event, const TXLPane& pane, Point cell) = 0;
+    // The mouse moved onto another hint (or none): a hint pending or showing goes.
+    virtual void CancelHint() = 0;
 
 protected:
     ~IXLMouseHost() = default;

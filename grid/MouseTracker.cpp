@@ -7,6 +7,8 @@
 #include "sheet/Section.h"
 #include "sheet/Sheet.h"
 
+#include <utility>
+
 namespace qv {
 
 TXLMouseTracker::TXLMouseTracker(IXLPaneOwner& owner, IXLMouseHost& host) : m_owner(owner), m_host(host) {}
@@ -32,6 +34,8 @@ TXLCursor TXLMouseTracker::MouseMove(TXLPane& pane, TXLShiftState shift, Point p
     if (HoldsLayout()) {
         TrackMouse(pane, TXLMouseState::Dragging, shift, p);
     } else if (m_state == TXLMouseState::Idle) {
+        if (m_owner.ShowHint())
+            FollowHint(pane, p);
         return ChooseTracker(pane, p);
     }
     if (m_tracker == TXLTracker::Sizing)
@@ -143,6 +147,35 @@ void TXLMouseTracker::AutoScrollTick()
     body.SetOrigin(origin);
     m_host.UpdatePanes();
     m_host.SendMouseMove(pane, mouse);
+}
+
+void TXLMouseTracker::FollowHint(TXLPane& pane, Point p)
+{
+    std::string text = pane.HintTextAt(p);
+    if (text != pane.Hint() || text.empty()) {
+        m_host.CancelHint();
+        pane.SetHint(std::move(text));
+    }
+}
+
+TXLHintRequest TXLMouseTracker::HintRequest(const TXLPane& pane, Point p) const
+{
+    TXLHintRequest request;
+    if (m_state != TXLMouseState::Idle || pane.Hint().empty())
+        return request;
+    request.Text = pane.Hint();
+    request.HideAfter = kHintHideAfter;
+    request.Kind = TXLHintKind::Plain;
+    Point cell;
+    Rect pixels;
+    if (!pane.IsBody() || !pane.Section() || !pane.CellAtPoint(p, TXLHitArea::Content, cell))
+        return request;
+    if (!pane.CellRectToPixels(pane.ExpandByUnions({cell.x, cell.y, cell.x + 1, cell.y + 1}), pixels, 0))
+        return request;
+    request.Kind = TXLHintKind::Arrow;
+    request.Tip = HintArrowTip(pixels);
+    request.WindowTopLeft = HintWindowTopLeft(request.Tip);
+    return request;
 }
 
 void TXLMouseTracker::CellClick(const TXLPane& pane, Point cell, TXLClickEvent event)

@@ -8,10 +8,24 @@
 #include "grid/PaneHost.h"
 
 #include <array>
+#include <string>
 
 namespace qv {
 
 class TXLPane;
+
+// How a pane's hint shows: not at all, in the plain hint window, or in the body's window with an arrow to the cell.
+enum class TXLHintKind : uint8_t { None, Plain, Arrow };
+
+// A hint about to show over a pane point: the text, and for an arrow the tip and the window's top-left corner in
+// the pane's pixels. HideAfter is the time-out in milliseconds.
+struct TXLHintRequest {
+    TXLHintKind Kind = TXLHintKind::None;
+    std::string Text;
+    Point Tip;
+    Point WindowTopLeft;
+    int HideAfter = 0;
+};
 
 // What the sizing tracker drags: the item Index of the part Part on Axis, starting at content pixel Start of its
 // scaled list. Sizes are scaled pixels.
@@ -67,11 +81,18 @@ public:
     // cancelled). A release without a drag becomes Released; afterwards the state is idle again. Dragging starts
     // the auto-scroll timer for the pane, a release stops it.
     void TrackMouse(TXLPane& pane, TXLMouseState phase, TXLShiftState shift, Point p);
+    // The hint about to show at p: none while the mouse is not idle or the pane has no hint; the plain window in
+    // the title panes and outside the content; the arrow window on a cell of the body.
+    TXLHintRequest HintRequest(const TXLPane& pane, Point p) const;
+    // Shown hints stay this long (milliseconds).
+    static constexpr int kHintHideAfter = 144000;
     // One tick of auto-scroll: the body scrolls a line toward the mouse on the axes the pane scrolls along where
     // the mouse lies outside the pane, the panes repaint, and a mouse move at the mouse replays the drag.
     void AutoScrollTick();
 
 private:
+    // An idle mouse over a pane with hints on: the pane's hint follows the cell under it.
+    void FollowHint(TXLPane& pane, Point p);
     void SelectionTracker(TXLPane& pane, Point p, TXLShiftState shift);
     void SizingTracker(TXLPane& pane, Point p, TXLShiftState shift);
     // Phase 2 of the sizing tracker: the size following the mouse, limited and checked by the sheet.

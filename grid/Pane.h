@@ -4,6 +4,7 @@
 
 #include "grid/EditHost.h"
 #include "grid/GridTypes.h"
+#include "grid/HintArrow.h"
 #include "grid/Keys.h"
 #include "grid/PaneHost.h"
 #include "platform/Canvas.h"
@@ -12,6 +13,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace qv {
 
@@ -213,6 +216,18 @@ public:
     void SetTrackingFrame(const Rect& frame);
     Rect TrackingFrame() const { return m_trackingFrame; }
 
+    // The hint of the cell under p: its own, or with csExtHint the sheet's OnGetCellHint; empty outside the
+    // content or without a section.
+    std::string HintTextAt(Point p) const;
+    // The hint the pane shows now (what the mouse last rested on).
+    const std::string& Hint() const { return m_hint; }
+    void SetHint(std::string text) { m_hint = std::move(text); }
+    // The arrow and shadow of the hint window showing for a cell; they move with the content while scrolling.
+    // Setting and clearing repaint what they cover.
+    const std::optional<TXLHintArrow>& HintArrow() const { return m_hintArrow; }
+    void SetHintArrow(const TXLHintArrow& arrow);
+    void ClearHintArrow();
+
     // ---- Painting
 
     // The paint pass over the canvas for the dirty rectangle: cells, lines, page breaks and the selection. The
@@ -264,6 +279,8 @@ private:
     Point m_origin;
     Rect m_selection;
     Rect m_trackingFrame;
+    std::string m_hint;
+    std::optional<TXLHintArrow> m_hintArrow;
     Point m_cursor;
     Point m_current;
     bool m_repaintPending = false;

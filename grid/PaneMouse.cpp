@@ -1,4 +1,5 @@
-// The pane's part of the mouse handling: the hit test that chooses a tracker, and the sizing tracker's frame.
+// The pane's part of the mouse handling: the hit test that chooses a tracker, the sizing tracker's frame, and the
+// cell hints' text and arrow.
 #include "grid/Pane.h"
 
 #include "sheet/Section.h"
@@ -81,6 +82,31 @@ void TXLPane::SetTrackingFrame(const Rect& frame)
     m_trackingFrame = frame;
     if (!m_trackingFrame.IsEmpty())
         UpdateRegion(Outline(m_trackingFrame));
+}
+
+std::string TXLPane::HintTextAt(Point p) const
+{
+    Point cell;
+    if (!m_section || !CellAtPoint(p, TXLHitArea::Content, cell))
+        return {};
+    return m_section->GetHintAt(cell);
+}
+
+void TXLPane::SetHintArrow(const TXLHintArrow& arrow)
+{
+    if (m_hintArrow == arrow)
+        return;
+    ClearHintArrow();
+    m_hintArrow = arrow;
+    UpdateRect(HintArrowArea(arrow));
+}
+
+void TXLPane::ClearHintArrow()
+{
+    if (!m_hintArrow)
+        return;
+    UpdateRect(HintArrowArea(*m_hintArrow));
+    m_hintArrow.reset();
 }
 
 } // namespace qv

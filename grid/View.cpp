@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -124,6 +125,15 @@ void TXLView::dragMoveEvent(QDragMoveEvent* event)
 void TXLView::dropEvent(QDropEvent* event)
 {
     m_grid.PaneDrop(*this, *event);
+}
+
+bool TXLView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        m_grid.PaneToolTip(*this, *static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TXLView::showEvent(QShowEvent* event)

@@ -75,6 +75,7 @@ struct MouseGrid : Panes, IXLMouseHost {
         cursor = {p.x + at.x, p.y + at.y};
     }
 
+    bool ShowHint() const override { return showHint; }
     IXLTimer& AutoScrollTimer() override { return timer; }
     Point CursorPos(const TXLPane& pane) const override { return InPane(pane.Sector(), cursor); }
     Rect GridClientRect(const TXLPane& pane) const override
@@ -88,11 +89,14 @@ struct MouseGrid : Panes, IXLMouseHost {
     void UpdatePanes() override { ++paneUpdates; }
     void SendMouseMove(TXLPane& pane, Point p) override { mouse.MouseMove(pane, ssLeft, p); }
     void FireClick(TXLClickEvent event, const TXLPane&, Point cell) override { clicks.push_back({event, cell}); }
+    void CancelHint() override { ++hintsCancelled; }
 
     SteppedTimer timer;
     TXLMouseTracker mouse{*this, *this};
     Point cursor; // grid coordinates
     int paneUpdates = 0;
+    int hintsCancelled = 0;
+    bool showHint = false;
     std::vector<std::pair<TXLClickEvent, Point>> clicks;
 };
 
