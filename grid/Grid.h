@@ -142,6 +142,8 @@ public:
     // A tool-tip request over a pane: the hint of the cell under the mouse, plain in the title panes, in the
     // body's own window with an arrow to the cell; none while the mouse is not idle.
     void PaneToolTip(TXLView& pane, QHelpEvent& event);
+    // The mouse left a pane: its hint is forgotten and a hint showing goes, as the platform's hints do.
+    void PaneLeft(TXLView& pane);
     // The body's hint window while it shows, else nullptr.
     const TXLHintWindow* HintWindow() const
     {

@@ -147,6 +147,12 @@ void TXLGrid::PaneToolTip(TXLView& pane, QHelpEvent& event)
     event.accept();
 }
 
+void TXLGrid::PaneLeft(TXLView& pane)
+{
+    pane.SetHint({});
+    CancelHint();
+}
+
 void TXLGrid::CancelHint()
 {
     m_hintTimer.Stop();

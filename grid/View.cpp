@@ -127,6 +127,12 @@ void TXLView::dropEvent(QDropEvent* event)
     m_grid.PaneDrop(*this, *event);
 }
 
+void TXLView::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    m_grid.PaneLeft(*this);
+}
+
 bool TXLView::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {

@@ -34,6 +34,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The mouse left: the pane's hint goes.
+    void leaveEvent(QEvent* event) override;
     // Tool-tip requests become the cell hints.
     bool event(QEvent* event) override;
 

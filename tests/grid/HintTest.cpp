@@ -64,6 +64,18 @@ TEST(GridHint, TheArrowAndTheWindowFollowAScrollAndVanishWithTheWindow)
     EXPECT_NE(canvas->PixelAt({181, 14}), 0x000000u);
 }
 
+TEST(GridHint, LeavingThePaneTakesTheHintAway)
+{
+    HintedGrid fixture;
+    fixture.RestAt(HintedGrid::kCell);
+    ASSERT_NE(fixture.grid.HintWindow(), nullptr);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&fixture.Body(), &leave);
+    EXPECT_EQ(fixture.grid.HintWindow(), nullptr);
+    EXPECT_FALSE(fixture.Body().HintArrow());
+    EXPECT_EQ(fixture.Body().Hint(), "");
+}
+
 TEST(GridHint, NoHintDuringADrag)
 {
     HintedGrid fixture;

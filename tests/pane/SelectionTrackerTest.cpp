@@ -117,6 +117,20 @@ TEST(SelectionTracker, ADoubleClickOnACellWithoutObjectOpensTheEditorWithTheArro
     EXPECT_EQ(*(mode + 1), "editing on");
 }
 
+TEST(SelectionTracker, WithPermEditASingleClickOpensTheEditorWithTheArrowsMovingTheCell)
+{
+    MouseGrid grid;
+    RecordingEditHost host(grid.Body());
+    grid.editHost = &host;
+    grid.options |= OptionBit(oPermEdit);
+    grid.sheet.GetCell(3, 3); // a cell object: without oPermEdit a double click would move the caret
+    grid.Press(sClient, At(3, 3));
+    const auto mode = std::find(host.calls.begin(), host.calls.end(), "arrows move the cell");
+    ASSERT_TRUE(mode != host.calls.end());
+    ASSERT_TRUE(mode + 1 != host.calls.end());
+    EXPECT_EQ(*(mode + 1), "editing on");
+}
+
 TEST(SelectionTracker, AnOpenEditorTakingTheClickKeepsTheCurrentCell)
 {
     MouseGrid grid;
