@@ -1,6 +1,9 @@
 // The in-cell edit host as the grid's panes call it, and the typed input they hand it.
 #pragma once
 
+#include "grid/Keys.h"
+#include "platform/Geometry.h"
+
 #include <cstdint>
 #include <string>
 
@@ -42,6 +45,9 @@ public:
     virtual void StartWithKey(const TXLTypedInput& input) = 0;
     // An input method's further message, passed to the editor while Active.
     virtual void ForwardMessage(const TXLTypedInput& input) = 0;
+    // A press or release of the left button on another cell of the pane while Active (shift: the mouse event's
+    // modifiers, buttons and double-click bit); true when the editor took it, so the grid neither moves nor selects.
+    virtual bool CellClicked(Point cell, TXLShiftState shift) = 0;
 
 protected:
     ~IXLEditHost() = default;

@@ -265,7 +265,7 @@ void TXLGrid::UpdateSizes(TXLAxes axes)
 
 void TXLGrid::AlignPanes()
 {
-    if (m_mouseState == TXLMouseState::Pressed || m_mouseState == TXLMouseState::Dragging)
+    if (m_mouse.HoldsLayout())
         return;
     const QRect inside = contentsRect();
     const int left0 = inside.left();
@@ -436,6 +436,7 @@ void TXLGrid::SendOriginToLinks(TXLGrid* only, TXLAxes axes)
 
 void TXLGrid::BodyOriginChanged(Point)
 {
+    MoveHintWindow();
     SendOriginToLinks(nullptr, kBothAxes);
 }
 
@@ -603,6 +604,11 @@ bool TXLGrid::FormTakesEnter() const
 
 void TXLGrid::keyPressEvent(QKeyEvent* event)
 {
+    // Escape ending a press or drag does nothing else.
+    if (event->key() == Qt::Key_Escape && m_mouse.Cancel()) {
+        event->accept();
+        return;
+    }
     const bool isTab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if ((isTab && !HasOption(oTabKeys)) || (isEnter && FormTakesEnter())) {
@@ -691,7 +697,7 @@ void TXLGrid::HandleWheel(QWheelEvent& event)
         }
         delta = angle.x();
     }
-    event.setAccepted(MouseWheel(*this, delta, ToShiftState(event.modifiers()), m_tracker));
+    event.setAccepted(MouseWheel(*this, delta, ToShiftState(event.modifiers()), m_mouse.Tracker()));
 }
 
 bool TXLGrid::eventFilter(QObject* watched, QEvent* event)

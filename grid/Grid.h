@@ -2,6 +2,9 @@
 #pragma once
 
 #include "grid/GridTypes.h"
+#include "grid/HintWindow.h"
+#include "grid/MouseTracker.h"
+#include "grid/QtTimer.h"
 #include "grid/View.h"
 #include "sheet/SheetUser.h"
 
@@ -11,7 +14,12 @@
 #include <functional>
 #include <memory>
 
+class QContextMenuEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QHelpEvent;
 class QKeyEvent;
+class QMouseEvent;
 class QWheelEvent;
 class QScrollBar;
 
@@ -23,7 +31,7 @@ class TXLSheet;
 // (indexed by TXLSector), and the body's two scroll bars. It keeps the sheet's column widths and row heights
 // scaled to Scale in four lists (axis × 2 + part) that the panes read. The sheet is
 // referenced, not owned; the grid registers with it as a user and follows its reports.
-class TXLGrid : public QFrame, public IXLSheetUser, public IXLPaneOwner {
+class TXLGrid : public QFrame, public IXLSheetUser, public IXLPaneOwner, private IXLMouseHost {
 public:
     explicit TXLGrid(QWidget* parent = nullptr);
     ~TXLGrid() override;
@@ -103,6 +111,46 @@ public:
     // handling may set it to 0, consuming it).
     std::function<void(TXLGrid&, QKeyEvent&)> OnKeyDown;
     std::function<void(TXLGrid&, char32_t& key)> OnKeyPress;
+    // A cell of a pane clicked or double-clicked (the cell in that pane's section), after the cell's own Click or
+    // DblClick and before the sheet's event; a column or row boundary double-clicked, the item in sheet
+    // coordinates (titles negative) as (index, 0) or (0, index).
+    std::function<void(TXLGrid&, Point)> OnCellClick;
+    std::function<void(TXLGrid&, Point)> OnCellDblClick;
+    std::function<void(TXLGrid&, Point)> OnColDblClick;
+    std::function<void(TXLGrid&, Point)> OnRowDblClick;
+    // Mouse actions in any pane, after the grid's own handling: the pane is the sender, the point in the grid's
+    // coordinates. OnClick follows a left release, OnDblClick a left double click.
+    using MouseHandler = std::function<void(TXLView& pane, const QMouseEvent& event, QPoint gridPoint)>;
+    MouseHandler OnMouseDown;
+    MouseHandler OnMouseMove;
+    MouseHandler OnMouseUp;
+    MouseHandler OnClick;
+    MouseHandler OnDblClick;
+    // Drag and drop over a pane, the point in the grid's coordinates: a handler that accepts the move takes the
+    // drop. Without handlers the panes refuse drops.
+    std::function<void(TXLView& pane, QDragMoveEvent& event, QPoint gridPoint)> OnDragOver;
+    std::function<void(TXLView& pane, QDropEvent& event, QPoint gridPoint)> OnDragDrop;
+
+    // The mouse state and trackers.
+    TXLMouseTracker& Mouse() { return m_mouse; }
+    // The panes' mouse, context-menu and drag-and-drop events.
+    void PaneMousePress(TXLView& pane, QMouseEvent& event, TXLShiftState extra);
+    void PaneMouseMove(TXLView& pane, QMouseEvent& event);
+    void PaneMouseRelease(TXLView& pane, QMouseEvent& event);
+    // Accepted (and so no menu) where the right button's release would open none.
+    void PaneContextMenu(TXLView& pane, QContextMenuEvent& event);
+    // A tool-tip request over a pane: the hint of the cell under the mouse, plain in the title panes, in the
+    // body's own window with an arrow to the cell; none while the mouse is not idle.
+    void PaneToolTip(TXLView& pane, QHelpEvent& event);
+    // The mouse left a pane: its hint is forgotten and a hint showing goes, as the platform's hints do.
+    void PaneLeft(TXLView& pane);
+    // The body's hint window while it shows, else nullptr.
+    const TXLHintWindow* HintWindow() const
+    {
+        return m_hintWindow && m_hintWindow->isVisible() ? m_hintWindow.get() : nullptr;
+    }
+    void PaneDragMove(TXLView& pane, QDragMoveEvent& event);
+    void PaneDrop(TXLView& pane, QDropEvent& event);
 
     // IXLSheetUser: the reactions to the sheet's reports.
     TXLSheet* GetSheet() override { return m_sheet; }
@@ -161,6 +209,25 @@ private:
     void ScrollBarReleased(TXLAxis axis);
     // A dialog's default button takes Enter unless the current cell can be edited.
     bool FormTakesEnter() const;
+    QPoint ToGrid(const TXLView& pane, QPoint p) const;
+    // Takes the focus for a click unless it or one of its children has it.
+    void FocusGrid();
+
+    // IXLMouseHost
+    IXLTimer& AutoScrollTimer() override { return m_autoScroll; }
+    Point CursorPos(const TXLPane& pane) const override;
+    Rect GridClientRect(const TXLPane& pane) const override;
+    TXLSizeList& SizingList(TXLAxis axis, TXLPart part) override { return MutableList(axis, part); }
+    const IXLSheetUser* SheetUser() const override { return this; }
+    void SizeCommitted() override;
+    void UpdatePanes() override;
+    void SendMouseMove(TXLPane& pane, Point p) override;
+    void FireClick(TXLClickEvent event, const TXLPane& pane, Point cell) override;
+    void CancelHint() override;
+    // The body's hint window was hidden: its arrow and shadow go.
+    void HintHidden();
+    // The window follows its arrow when the body scrolls.
+    void MoveHintWindow();
 
     TXLSheet* m_sheet = nullptr;
     int m_scale = 100;
@@ -175,12 +242,16 @@ private:
     bool m_destroying = false;
     TColor m_color = clBtnFace;
     bool m_showHint = false;
-    TXLMouseState m_mouseState = TXLMouseState::Idle; // pressed and dragging hold the layout
-    TXLTracker m_tracker = TXLTracker::None;          // chosen for the next press by the mouse handling
+    TXLMouseTracker m_mouse{*this, *this};
+    TXLQtTimer m_autoScroll{[this] { m_mouse.AutoScrollTick(); }};
+    QPoint m_lastGlobalMouse; // where the last mouse event over a pane happened, in screen coordinates
     IXLEditHost* m_editHost = nullptr;
     bool m_composing = false; // an input method is composing text
     std::array<std::unique_ptr<QScrollBar>, 2> m_bars;
     std::array<std::unique_ptr<TXLView>, 4> m_views;
+    TXLQtTimer m_hintTimer{[this] { CancelHint(); }};
+    // After the views: hidden as it is destroyed, it clears the body's arrow.
+    std::unique_ptr<TXLHintWindow> m_hintWindow;
 };
 
 } // namespace qv

@@ -222,6 +222,11 @@ bool TXLPane::SetOrigin(Point p)
         if (!IsBody())
             m_host.InvalidateAll();
     }
+    if (m_hintArrow) {
+        // The arrow stays on its cell.
+        const Point by{m_origin.x - p.x, m_origin.y - p.y};
+        SetHintArrow({m_hintArrow->Tip.Offset(by.x, by.y), m_hintArrow->Window.Offset(by.x, by.y)});
+    }
     m_origin = p;
     UpdateScrollBars(false);
     for (TXLAxis axis : {sCols, sRows}) {
@@ -562,6 +567,10 @@ void TXLPane::Paint(TXLCanvas& canvas, const Rect& paintRect) const
     }
     canvas.SetClipRegion(paintRegion);
     canvas.InvertRegion(SelectionRegion(m_selection, m_current));
+    if (!m_trackingFrame.IsEmpty())
+        canvas.DrawFocusRect(m_trackingFrame);
+    if (m_hintArrow)
+        DrawHintArrow(canvas, *m_hintArrow);
 }
 
 void TXLPane::PaintPass(TXLCanvas& canvas, const Rect& paintRect, const Rect& range, const Rect& pixels) const

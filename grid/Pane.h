@@ -4,6 +4,7 @@
 
 #include "grid/EditHost.h"
 #include "grid/GridTypes.h"
+#include "grid/HintArrow.h"
 #include "grid/Keys.h"
 #include "grid/PaneHost.h"
 #include "platform/Canvas.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace qv {
@@ -25,6 +27,15 @@ struct TXLTopLeft {
     Point Item;
     Point Within;
     Point ItemSize;
+};
+
+// What a pane point lies on for the mouse: a column or row boundary that can be dragged (Index: the item whose end
+// it is), a cell (Cell: its merged range's anchor), or nothing.
+enum class TXLHitKind : uint8_t { Nothing, ColBoundary, RowBoundary, Cell };
+struct TXLHit {
+    TXLHitKind Kind = TXLHitKind::Nothing;
+    int Index = 0;
+    Point Cell;
 };
 
 // The section of one sector as the grid shows it. Coordinates are pane pixels unless said otherwise; cells are
@@ -194,6 +205,30 @@ public:
     // when oDrawFocus or oPermEdit is on.
     Region SelectionRegion(const Rect& range, Point current) const;
 
+    // ---- The mouse
+
+    // What lies under p. A boundary is hit within 3 pixels of an item's start (the item before's) or end (that
+    // item's), moved back over items of size 0, in title panes only, never below index 0 and not where the next
+    // cell across it is covered by a merged range starting before it. Outside the extent or without a section:
+    // nothing.
+    TXLHit HitTest(Point p) const;
+    // The sizing tracker's focus frame in the body, drawn by exclusive-or over everything; an empty rectangle
+    // removes it. Only its outline is repainted.
+    void SetTrackingFrame(const Rect& frame);
+    Rect TrackingFrame() const { return m_trackingFrame; }
+
+    // The hint of the cell under p: its own, or with csExtHint the sheet's OnGetCellHint; empty outside the
+    // content or without a section.
+    std::string HintTextAt(Point p) const;
+    // The hint the pane shows now (what the mouse last rested on).
+    const std::string& Hint() const { return m_hint; }
+    void SetHint(std::string text) { m_hint = std::move(text); }
+    // The arrow and shadow of the hint window showing for a cell; they move with the content while scrolling.
+    // Setting and clearing repaint what they cover.
+    const std::optional<TXLHintArrow>& HintArrow() const { return m_hintArrow; }
+    void SetHintArrow(const TXLHintArrow& arrow);
+    void ClearHintArrow();
+
     // ---- Painting
 
     // The paint pass over the canvas for the dirty rectangle: cells, lines, page breaks and the selection. The
@@ -224,6 +259,9 @@ private:
     void PropagateSelection(const TXLPane* source);
     // Widens a title pane's range to whole columns (rows) and to the merged ranges of this pane and the body.
     Rect WidenInTitles(Rect range) const;
+    // The boundary hit at content coordinate pos on the axis, inside item (starting at itemStart), in the row or
+    // column across; false when there is none.
+    bool BoundaryAt(TXLAxis axis, int pos, int item, int itemStart, int across, int& index) const;
     // One step of StepCell within bounds; false at their edge without wrap.
     bool OneStep(Point& cell, TXLDirection direction, const Rect& bounds, bool wrap) const;
     // The origin with one coordinate replaced, applied with ClampOrigin.
@@ -249,6 +287,9 @@ private:
     Point m_extent;
     Point m_origin;
     Rect m_selection;
+    Rect m_trackingFrame;
+    std::string m_hint;
+    std::optional<TXLHintArrow> m_hintArrow;
     Point m_cursor;
     Point m_current;
     bool m_repaintPending = false;

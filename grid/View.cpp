@@ -5,6 +5,11 @@
 #include "grid/QtCanvas.h"
 #include "grid/QtGeometry.h"
 
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -18,6 +23,9 @@ TXLView::TXLView(TXLGrid& grid, TXLSector sector, TXLSizeList& cols, TXLSizeList
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
     setFocusPolicy(Qt::NoFocus);
+    // Cursor shapes (and hints) follow a resting mouse, not only a pressed one.
+    setMouseTracking(true);
+    setAcceptDrops(true);
 }
 
 TXLView::~TXLView() = default;
@@ -77,6 +85,61 @@ void TXLView::resizeEvent(QResizeEvent* event)
 void TXLView::wheelEvent(QWheelEvent* event)
 {
     m_grid.HandleWheel(*event);
+}
+
+void TXLView::mousePressEvent(QMouseEvent* event)
+{
+    m_grid.PaneMousePress(*this, *event, 0);
+}
+
+void TXLView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_grid.PaneMousePress(*this, *event, ssDouble);
+}
+
+void TXLView::mouseMoveEvent(QMouseEvent* event)
+{
+    m_grid.PaneMouseMove(*this, *event);
+}
+
+void TXLView::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_grid.PaneMouseRelease(*this, *event);
+}
+
+void TXLView::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_grid.PaneContextMenu(*this, *event);
+}
+
+void TXLView::dragEnterEvent(QDragEnterEvent* event)
+{
+    m_grid.PaneDragMove(*this, *event);
+}
+
+void TXLView::dragMoveEvent(QDragMoveEvent* event)
+{
+    m_grid.PaneDragMove(*this, *event);
+}
+
+void TXLView::dropEvent(QDropEvent* event)
+{
+    m_grid.PaneDrop(*this, *event);
+}
+
+void TXLView::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    m_grid.PaneLeft(*this);
+}
+
+bool TXLView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        m_grid.PaneToolTip(*this, *static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TXLView::showEvent(QShowEvent* event)

@@ -25,6 +25,19 @@ protected:
     void showEvent(QShowEvent* event) override;
     // The grid's wheel, also for events sent to the pane by a program (Qt passes only the user's on).
     void wheelEvent(QWheelEvent* event) override;
+    // The mouse, the context menu and drag and drop go to the grid, which tracks them for all four panes.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    // The mouse left: the pane's hint goes.
+    void leaveEvent(QEvent* event) override;
+    // Tool-tip requests become the cell hints.
+    bool event(QEvent* event) override;
 
 private:
     // IXLPaneHost

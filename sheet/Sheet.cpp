@@ -192,20 +192,38 @@ void TXLSheet::SetSize(int index, TXLAxis axis, int size)
     ApplySize(axis, index, size);
 }
 
+int TXLSheet::CheckSize(int index, TXLAxis axis, int size)
+{
+    if (OnSizing)
+        OnSizing(*this, axis, index, size);
+    if (m_maxSize[axis] > 0)
+        size = std::min(size, m_maxSize[axis]);
+    return size;
+}
+
 void TXLSheet::ApplySize(TXLAxis axis, int index, int size)
 {
     const std::pair<TXLPart, int> where = PartOf(index, axis);
     const TXLPart part = where.first;
     const int pos = where.second;
-    if (OnSizing)
-        OnSizing(*this, axis, index, size);
-    if (m_maxSize[axis] > 0)
-        size = std::min(size, m_maxSize[axis]);
+    size = CheckSize(index, axis, size);
     TXLSizeList& sizes = m_sizes[axis][part];
     if (pos < 0 || pos >= sizes.Count() || sizes.GetValue(pos) == size)
         return;
     sizes.SetValue(pos, size);
     Notify([&](IXLSheetUser* u) { u->SizeChanged(axis, part, pos); });
+}
+
+void TXLSheet::StoreSize(TXLAxis axis, TXLPart part, int pos, int size, const IXLSheetUser* applied)
+{
+    TXLSizeList& sizes = m_sizes[axis][part];
+    if (pos < 0 || pos >= sizes.Count() || sizes.GetValue(pos) == size)
+        return;
+    sizes.SetValue(pos, size);
+    Notify([&](IXLSheetUser* u) {
+        if (u != applied)
+            u->SizeChanged(axis, part, pos);
+    });
 }
 
 bool TXLSheet::IsVisible(int index, TXLAxis axis) const

@@ -79,6 +79,12 @@ public:
     int GetSize(int index, TXLAxis axis) const;
     // -1 asks for the automatic size, 0 is stored as 1.
     void SetSize(int index, TXLAxis axis, int size);
+    // The size the sizing check makes of a proposed one (OnSizing, then the axis's maximum), storing nothing.
+    int CheckSize(int index, TXLAxis axis, int size);
+    // Stores a size that one user has already applied to itself (a dragged boundary): the list takes it as it is,
+    // without the sizing check, and every user but that one hears SizeChanged. pos is the position in its part;
+    // outside the part's count nothing happens.
+    void StoreSize(TXLAxis axis, TXLPart part, int pos, int size, const IXLSheetUser* applied);
     bool IsVisible(int index, TXLAxis axis) const;
     void SetVisible(int index, TXLAxis axis, bool visible);
     // The widest (tallest) measure of the column's (row's) cells on the measuring canvas; the default when 0.

@@ -170,6 +170,45 @@ TEST(Sheet, SizingPathClampsAndNotifies)
     EXPECT_TRUE(user.Events.empty()) << "an unchanged size is not reported";
 }
 
+TEST(Sheet, CheckSizeAsksTheSizingCheckAndStoresNothing)
+{
+    TXLSheet sheet;
+    test::RecordingSheetUser user(&sheet);
+    std::vector<int> sizingIndexes;
+    sheet.OnSizing = [&](TXLSheet&, TXLAxis, int index, int& size) {
+        sizingIndexes.push_back(index);
+        size += 1;
+    };
+    sheet.SetColMaxWidth(100);
+    user.Reset();
+    EXPECT_EQ(sheet.CheckSize(-1, sCols, 40), 41);
+    EXPECT_EQ(sheet.CheckSize(2, sCols, 150), 100) << "the maximum after the handler";
+    EXPECT_EQ(sizingIndexes, (std::vector<int>{-1, 2}));
+    EXPECT_EQ(sheet.GetSize(2, sCols), 60);
+    EXPECT_TRUE(user.Events.empty());
+}
+
+TEST(Sheet, StoreSizeTellsEveryUserButTheOneThatAppliedIt)
+{
+    TXLSheet sheet;
+    test::RecordingSheetUser dragging(&sheet);
+    test::RecordingSheetUser other(&sheet);
+    sheet.OnSizing = [](TXLSheet&, TXLAxis, int, int& size) { size = 5; };
+    sheet.StoreSize(sCols, ptClient, 2, 90, &dragging);
+    EXPECT_EQ(sheet.GetSize(2, sCols), 90) << "stored as given: the check already ran while dragging";
+    EXPECT_TRUE(dragging.Events.empty());
+    EXPECT_EQ(other.Events, (std::vector<std::string>{"SizeChanged 0 1 2"}));
+    other.Reset();
+    sheet.StoreSize(sRows, ptTitles, 0, 33, nullptr);
+    EXPECT_EQ(sheet.GetSize(-1, sRows), 33);
+    EXPECT_EQ(dragging.Events, (std::vector<std::string>{"SizeChanged 1 0 0"}));
+    EXPECT_EQ(other.Events, (std::vector<std::string>{"SizeChanged 1 0 0"}));
+    other.Reset();
+    sheet.StoreSize(sCols, ptClient, 2, 90, nullptr);
+    sheet.StoreSize(sCols, ptClient, 99, 90, nullptr);
+    EXPECT_TRUE(other.Events.empty()) << "unchanged, or outside the count";
+}
+
 TEST(Sheet, HiddenItemsRememberTheirSize)
 {
     TXLSheet sheet;

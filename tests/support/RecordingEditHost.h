@@ -44,13 +44,20 @@ struct RecordingEditHost final : IXLEditHost {
     }
     void StartWithKey(const TXLTypedInput& input) override { started.push_back(input); }
     void ForwardMessage(const TXLTypedInput& input) override { forwarded.push_back(input); }
+    bool CellClicked(Point at, TXLShiftState) override
+    {
+        clicked.push_back(at);
+        return takesClicks;
+    }
 
     TXLPane& pane;
     TXLCell* cell = nullptr;
     bool arrowMode = false;
+    bool takesClicks = false; // CellClicked's answer
     std::vector<std::string> calls;
     std::vector<TXLTypedInput> started;
     std::vector<TXLTypedInput> forwarded;
+    std::vector<Point> clicked; // the cells CellClicked was offered
 };
 
 } // namespace qv::test
