@@ -217,8 +217,9 @@ public:
     void SetTrackingFrame(const Rect& frame);
     Rect TrackingFrame() const { return m_trackingFrame; }
 
-    // The hint of the cell under p: its own, or with csExtHint the sheet's OnGetCellHint; empty outside the
-    // content or without a section.
+    // The hint of the cell under p: its own, or with csExtHint the sheet's OnGetCellHint, or else the full text of
+    // a figure shown as "#"s for want of width (measured on the manager's canvas); empty outside the content or
+    // without a section.
     std::string HintTextAt(Point p) const;
     // The hint the pane shows now (what the mouse last rested on).
     const std::string& Hint() const { return m_hint; }

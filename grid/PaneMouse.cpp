@@ -2,6 +2,8 @@
 // cell hints' text and arrow.
 #include "grid/Pane.h"
 
+#include "grid/SectionPainter.h"
+#include "sheet/Manager.h"
 #include "sheet/Section.h"
 
 namespace qv {
@@ -89,7 +91,15 @@ std::string TXLPane::HintTextAt(Point p) const
     Point cell;
     if (!m_section || !CellAtPoint(p, TXLHitArea::Content, cell))
         return {};
-    return m_section->GetHintAt(cell);
+    std::string hint = m_section->GetHintAt(cell);
+    Rect pixels;
+    if (!hint.empty() || !CellRectToPixels(ExpandByUnions({cell.x, cell.y, cell.x + 1, cell.y + 1}), pixels, 0))
+        return hint;
+    // A figure shown as "#"s for want of width shows in full while the mouse rests on it; the stored hint (and so
+    // the file) stays as it was.
+    const auto frame = static_cast<TXLFrame>(m_section->GetLayerValue(kLayerFrame, cell.x, cell.y));
+    return FilledCellText(XLManager().MeasureCanvas(), *m_section, cell, pixels, frame, m_owner.Scale())
+        .value_or(std::string());
 }
 
 void TXLPane::SetHintArrow(const TXLHintArrow& arrow)

@@ -1,7 +1,9 @@
 // Cell hints on panes without a window: the pane's hint following an idle mouse, the hint request's kind and
 // placement, and the arrow with its shadow on the recording canvas, moving with the content.
 #include "MouseFixture.h"
+#include "cells/CurrencyCell.h"
 #include "platform/RecordingCanvas.h"
+#include "sheet/Section.h"
 #include "sheet/ProRange.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +40,23 @@ TEST(Hints, ThePanesHintFollowsAnIdleMouseAndAnEmptyTextCancelsThePendingOne)
     grid.showHint = false;
     grid.Move(sClient, At(2, 2));
     EXPECT_EQ(grid.Body().Hint(), "") << "hints off: nothing follows";
+}
+
+// A figure too wide for its cell is drawn as "#"s; resting the mouse on it shows it in full, and its stored hint
+// (what a save would write) stays empty.
+TEST(Hints, AFigureShownAsHashesShowsInFull)
+{
+    HintGrid grid;
+    TXLCell& amount = grid.sheet.Section(sClient).ReplaceCell({3, 3}, &TXLCCurrency::Class());
+    amount.SetFormat("#,##0.00");
+    amount.SetAsFloat(12384000);
+    TXLCell& small = grid.sheet.Section(sClient).ReplaceCell({4, 3}, &TXLCCurrency::Class());
+    small.SetAsFloat(5);
+    grid.Move(sClient, At(3, 3));
+    EXPECT_EQ(grid.Body().Hint(), "12,384,000.00") << "the body's 60 pixels are too narrow";
+    EXPECT_EQ(amount.Hint(), "");
+    grid.Move(sClient, At(4, 3));
+    EXPECT_EQ(grid.Body().Hint(), "") << "a figure that fits has no hint of its own";
 }
 
 TEST(Hints, ACellWithExtHintAsksTheSheet)
