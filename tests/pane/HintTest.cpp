@@ -3,8 +3,8 @@
 #include "MouseFixture.h"
 #include "cells/CurrencyCell.h"
 #include "platform/RecordingCanvas.h"
-#include "sheet/Section.h"
 #include "sheet/ProRange.h"
+#include "sheet/Section.h"
 
 #include <gtest/gtest.h>
 
