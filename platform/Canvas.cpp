@@ -2,6 +2,7 @@
 #include "platform/Canvas.h"
 
 #include "platform/LineBreak.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <utility>
@@ -260,23 +261,7 @@ void TXLCanvas::TileDraw(const Rect& area, Point tileOrigin, const TXLGraphicDat
 
 char32_t TXLCanvas::NextChar(std::string_view text, std::size_t& pos)
 {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    int length = lead < 0x80 ? 1 : lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || pos + length > text.size()) {
-        ++pos;
-        return U'\uFFFD';
-    }
-    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return U'\uFFFD';
-        }
-        code = (code << 6) | (next & 0x3F);
-    }
-    pos += length;
-    return code;
+    return DecodeUtf8(text, pos);
 }
 
 Size TXLCanvas::TextExtent(const std::string& text) const

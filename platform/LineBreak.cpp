@@ -1,5 +1,6 @@
 // The line-break opportunities of a line of text.
 #include "platform/LineBreak.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <iterator>
@@ -49,28 +50,6 @@ TCharClass ClassOf(char32_t c)
     return c == U' ' || c == U'\t' ? ccBlank : IsWide(c) ? ccWide : ccOther;
 }
 
-// Decodes the UTF-8 character at pos and moves pos past it; an invalid byte is one U+FFFD.
-char32_t Decode(std::string_view text, std::size_t& pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    const int length = lead < 0x80 ? 1 : lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || pos + length > text.size()) {
-        ++pos;
-        return U'\uFFFD';
-    }
-    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return U'\uFFFD';
-        }
-        code = (code << 6) | (next & 0x3F);
-    }
-    pos += length;
-    return code;
-}
-
 } // namespace
 
 std::vector<std::size_t> LineBreakOffsets(std::string_view line)
@@ -80,7 +59,7 @@ std::vector<std::size_t> LineBreakOffsets(std::string_view line)
     char32_t before = 0;
     for (std::size_t pos = 0; pos < line.size();) {
         const std::size_t start = pos;
-        const char32_t c = Decode(line, pos);
+        const char32_t c = DecodeUtf8(line, pos);
         const TCharClass cls = ClassOf(c);
         if (start > 0 && seenText && cls != ccBlank) {
             const TCharClass beforeCls = ClassOf(before);
