@@ -6,6 +6,7 @@
 #include "app/window/StartOptions.h"
 #include "app/window/UiFonts.h"
 #include "app/window/UserSettings.h"
+#include "editors/EditorClasses.h"
 #include "formula/Engine.h"
 #include "grid/QtCanvas.h"
 #include "platform/Errors.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv)
     if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     qv::InitEngine();
+    qv::InitEditors();
     qv::InstallQtMeasureCanvas();
 
     std::string directory;

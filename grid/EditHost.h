@@ -27,6 +27,8 @@ struct TXLTypedInput {
 // nothing: the panes skip every call.
 class IXLEditHost {
 public:
+    virtual ~IXLEditHost() = default;
+
     // An editor control is open on a cell.
     virtual bool Active() const = 0;
     // The pane it is bound to; it outlives the host.
@@ -48,9 +50,14 @@ public:
     // A press or release of the left button on another cell of the pane while Active (shift: the mouse event's
     // modifiers, buttons and double-click bit); true when the editor took it, so the grid neither moves nor selects.
     virtual bool CellClicked(Point cell, TXLShiftState shift) = 0;
-
-protected:
-    ~IXLEditHost() = default;
+    // The cell being edited, or nullptr.
+    virtual const TXLCell* EditedCell() const = 0;
+    // Lays the editor over its cell again: sizes, the scale, the origin or the merged ranges changed.
+    virtual void UpdateBounds() = 0;
+    // Re-reads the edited cell's colour, font and layout.
+    virtual void ApplyCellStyle() = 0;
+    // The grid's oEdit3D was switched.
+    virtual void Edit3DChanged() = 0;
 };
 
 } // namespace qv

@@ -56,7 +56,14 @@ int& Along(Point& p, TXLAxis axis)
 
 constexpr TXLSector kSectors[] = {sCols, sRows, sTitle, sClient};
 
+TXLGrid::EditHostFactory g_editHostFactory = nullptr;
+
 } // namespace
+
+void TXLGrid::SetEditHostFactory(EditHostFactory factory)
+{
+    g_editHostFactory = factory;
+}
 
 TXLGrid::TXLGrid(QWidget* parent) : QFrame(parent)
 {
@@ -84,14 +91,25 @@ TXLGrid::TXLGrid(QWidget* parent) : QFrame(parent)
     View(sRows).SetLinkedPane(sRows, &View(sClient));
     View(sClient).SetColor(m_color);
     AlignPanes();
+    if (g_editHostFactory) {
+        m_ownEditHost = g_editHostFactory(*this);
+        m_editHost = m_ownEditHost.get();
+    }
 }
 
 TXLGrid::~TXLGrid()
 {
+    // Only the grid's own editor is closed; one set in its place is not told.
+    if (m_editHost != m_ownEditHost.get())
+        m_editHost = nullptr;
+    SetEditMode(TXLEditMode::Closed);
     SetHorzLink(nullptr);
     SetVertLink(nullptr);
     m_destroying = true;
     SetSheet(nullptr);
+    // Before the panes it lies on.
+    m_editHost = nullptr;
+    m_ownEditHost.reset();
 }
 
 // ---- Sheet
@@ -100,6 +118,7 @@ void TXLGrid::SetSheet(TXLSheet* sheet)
 {
     if (sheet == m_sheet)
         return;
+    SetEditMode(TXLEditMode::Closed);
     if (m_sheet)
         m_sheet->RemoveUser(this);
     m_sheet = sheet;
@@ -140,6 +159,8 @@ void TXLGrid::SetScale(int scale)
     BeginUpdate();
     UpdateSizes(0);
     body.ShowAtTopLeft(topLeft);
+    if (body.IsEditing())
+        m_editHost->UpdateBounds();
     PageBreaksChanged();
     // Reopened, the editor takes the scaled font.
     if (body.IsEditing()) {
@@ -174,6 +195,8 @@ void TXLGrid::SetOptions(TXLOptions options)
                                       OptionBit(oPageBreak) | OptionBit(oDrawFocus) | OptionBit(oPermEdit);
     if (changed & repainting)
         InvalidateAll();
+    if ((changed & OptionBit(oEdit3D)) && m_editHost)
+        m_editHost->Edit3DChanged();
 }
 
 void TXLGrid::SetScrolls(TXLScrolls scrolls)
@@ -437,6 +460,9 @@ void TXLGrid::SendOriginToLinks(TXLGrid* only, TXLAxes axes)
 void TXLGrid::BodyOriginChanged(Point)
 {
     MoveHintWindow();
+    // A locked pane repaints instead of scrolling, which leaves the editor behind.
+    if (View(sClient).IsEditing())
+        m_editHost->UpdateBounds();
     SendOriginToLinks(nullptr, kBothAxes);
 }
 
@@ -539,20 +565,39 @@ void TXLGrid::SizeChanged(TXLAxis axis, TXLPart part, int index)
     TXLSizeList& list = MutableList(axis, part);
     const int newSize = Scaled(m_sheet->Sizes(axis, part).GetValue(index));
     const int oldSize = list.GetValue(index);
+    // A hidden column or row takes the editor on it along.
+    if (newSize == 0 && part == ptClient && View(sClient).IsEditing())
+        if (const TXLCell* edited = m_editHost->EditedCell()) {
+            const Rect r = edited->GetRect();
+            const int from = axis == sCols ? r.left : r.top;
+            const int to = axis == sCols ? r.right : r.bottom;
+            if (index >= from && index < to)
+                m_editHost->SetEditing(false);
+        }
     if (newSize != oldSize) {
         const int start = list.GetOffset(index);
         list.SetValue(index, newSize);
         for (TXLView* pane : PanesOf(axis, part))
             pane->LineSizeChanged(axis, start, newSize, oldSize);
         AlignPanes();
+        // The partial scroll of LineSizeChanged leaves child windows where they were.
+        if (View(sClient).IsEditing())
+            m_editHost->UpdateBounds();
     }
     PageBreaksChanged();
 }
 
 void TXLGrid::CellsChanged(TXLSector sector, const Rect* rect)
 {
-    if (!rect && m_sheet)
-        View(sector).SetColor(m_sheet->Section(sector).BaseStyle().Color());
+    if (!rect) {
+        if (m_sheet)
+            View(sector).SetColor(m_sheet->Section(sector).BaseStyle().Color());
+        return;
+    }
+    if (sector == sClient && View(sClient).IsEditing())
+        if (const TXLCell* edited = m_editHost->EditedCell())
+            if (rect->Intersects(edited->GetRect()))
+                m_editHost->ApplyCellStyle();
 }
 
 void TXLGrid::SheetDetached()
@@ -560,16 +605,22 @@ void TXLGrid::SheetDetached()
     SetSheet(nullptr);
 }
 
-void TXLGrid::CellRemoved(TXLCell&) {}
+void TXLGrid::CellRemoved(TXLCell& cell)
+{
+    if (m_editHost && m_editHost->EditedCell() == &cell)
+        m_editHost->EditCell(nullptr, nullptr);
+}
 
 void TXLGrid::UnionsChanged(bool loaded)
 {
-    if (!loaded) {
+    if (loaded) {
+        for (TXLSector sector : kSectors)
+            View(sector).ResetSelection();
+    } else {
         ReapplySelections();
-        return;
     }
-    for (TXLSector sector : kSectors)
-        View(sector).ResetSelection();
+    if (View(sClient).IsEditing())
+        m_editHost->UpdateBounds();
 }
 
 // ---- Keyboard, input methods and the wheel

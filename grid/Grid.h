@@ -64,10 +64,16 @@ public:
     // Enter and Tab: the body's current cell moves in the direction (dAuto: EnterDirection), back with Back.
     void MoveCurrent(TXLDirection direction, TXLTurn turn);
 
-    // The in-cell edit host, referenced (it outlives the grid or is set back to nullptr); without one the grid
-    // edits nothing.
+    // The in-cell edit host: the grid's own, made by the factory installed at start-up, or one set here in its
+    // place (referenced, and not told when the grid goes). Without one the grid edits nothing.
     IXLEditHost* EditHost() const override { return m_editHost; }
     void SetEditHost(IXLEditHost* host) { m_editHost = host; }
+    // Makes the edit host each grid created afterwards owns; the editors install it. The host is made once the
+    // panes exist and binds itself to the body.
+    using EditHostFactory = std::unique_ptr<IXLEditHost> (*)(TXLGrid& grid);
+    static void SetEditHostFactory(EditHostFactory factory);
+    // Takes the keyboard focus, as a click on the grid does.
+    void TakeFocus();
 
     // Linked grids scroll together: the horizontal partner follows the body's X, the vertical one its Y, each at
     // its own scale. Linking is mutual; linking to the grid itself means none.
@@ -107,6 +113,7 @@ public:
     std::function<void(TXLGrid&)> OnSelChanged; // the body's selection changed
     std::function<void(TXLGrid&)> OnCurChanged; // the body's current cell changed
     std::function<void(TXLGrid&)> OnChange;     // the selected cells were changed through the body's selection object
+    std::function<void(TXLGrid&)> OnEditModeChanged; // the editor opened or closed, or its arrow mode changed
     // After the body's own handling of a key; the key press event gets what the body left of the character (its
     // handling may set it to 0, consuming it).
     std::function<void(TXLGrid&, QKeyEvent&)> OnKeyDown;
@@ -245,6 +252,7 @@ private:
     TXLMouseTracker m_mouse{*this, *this};
     TXLQtTimer m_autoScroll{[this] { m_mouse.AutoScrollTick(); }};
     QPoint m_lastGlobalMouse; // where the last mouse event over a pane happened, in screen coordinates
+    std::unique_ptr<IXLEditHost> m_ownEditHost;
     IXLEditHost* m_editHost = nullptr;
     bool m_composing = false; // an input method is composing text
     std::array<std::unique_ptr<QScrollBar>, 2> m_bars;

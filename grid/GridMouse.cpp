@@ -2,6 +2,7 @@
 // and what the tracker asks of the grid.
 #include "grid/Grid.h"
 
+#include "grid/QtGeometry.h"
 #include "grid/QtKeys.h"
 
 #include <QApplication>
@@ -42,11 +43,6 @@ TXLShiftState ToMouseShift(const QMouseEvent& event)
     return shift;
 }
 
-Point ToPoint(QPoint p)
-{
-    return {p.x(), p.y()};
-}
-
 Qt::CursorShape ToCursorShape(TXLCursor cursor)
 {
     switch (cursor) {
@@ -64,6 +60,12 @@ Qt::CursorShape ToCursorShape(TXLCursor cursor)
 QPoint TXLGrid::ToGrid(const TXLView& pane, QPoint p) const
 {
     return p + pane.pos();
+}
+
+void TXLGrid::TakeFocus()
+{
+    if (isVisible() && isEnabled())
+        setFocus(Qt::OtherFocusReason);
 }
 
 void TXLGrid::FocusGrid()

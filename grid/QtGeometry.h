@@ -4,6 +4,7 @@
 #include "platform/Geometry.h"
 #include "platform/Region.h"
 
+#include <QPoint>
 #include <QRect>
 #include <QRegion>
 
@@ -17,6 +18,11 @@ inline QRect ToQRect(const Rect& r)
 inline Rect FromQRect(const QRect& r)
 {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+inline Point ToPoint(QPoint p)
+{
+    return {p.x(), p.y()};
 }
 
 QRegion ToQRegion(const Region& region);

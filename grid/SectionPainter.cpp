@@ -81,14 +81,25 @@ CellContent ContentOf(const TXLSection& section, TXLCell& cell, Point p, const R
         font.Color = clWindowText;
     if (cell.HasFlag(kFlagError))
         font.Color = section.BaseStyle().ErrorColor();
-    const int height = font.Height == 0 ? kDefaultFontHeight : font.Height;
-    font.Height = height * scale / 100;
-    // A tiny font stays tiny instead of turning into the default size.
-    if (font.Height == 0)
-        font.Height = height < 0 ? -1 : 1;
+    font.Height = ScaledFontHeight(font.Height, scale);
     content.Font = font;
     return content;
 }
+
+} // namespace
+
+int ScaledFontHeight(int height, int scale)
+{
+    if (height == 0)
+        height = kDefaultFontHeight;
+    const int scaled = height * scale / 100;
+    // A tiny font stays tiny instead of turning into the default size.
+    if (scaled == 0)
+        return height < 0 ? -1 : 1;
+    return scaled;
+}
+
+namespace {
 
 // The positions of the range's columns and rows, and per position the layers read once.
 class SectionPass {

@@ -52,6 +52,9 @@ void PaintSection(const TXLPaintContext& context);
 std::optional<std::string> FilledCellText(TXLCanvas& canvas, const TXLSection& section, Point p, const Rect& pixels,
                                           TXLFrame frame, int scale);
 
+// A font height (0: the default size) as cells draw it at scale percent.
+int ScaledFontHeight(int height, int scale);
+
 // The edge and BF_ flags a frame style draws with, and the content rectangle it leaves of a cell rectangle.
 struct TXLFrameEdge {
     unsigned Edge = 0; // 0 for frNone

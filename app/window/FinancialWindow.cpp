@@ -250,6 +250,7 @@ void TEnFinancial::ReportLoadProblems()
 
 void TEnFinancial::PageShown(int index)
 {
+    StoreEdits();
     switch (index) {
     case fpRatios:
         Cmd_CountClick();
@@ -270,8 +271,15 @@ void TEnFinancial::RefreshCurrentPage()
     PageShown(m_pages->currentIndex());
 }
 
+void TEnFinancial::StoreEdits()
+{
+    for (TXLGrid* grid : m_grids)
+        grid->SetEditMode(TXLEditMode::Closed);
+}
+
 bool TEnFinancial::Save(TSaveConfirm confirm)
 {
+    StoreEdits();
     try {
         m_document->Save(m_directory);
     } catch (const EPlatformError& e) {
@@ -290,16 +298,19 @@ void TEnFinancial::Cmd_SaveClick()
 
 void TEnFinancial::Cmd_ClearClick()
 {
+    StoreEdits();
     Guarded([this] { m_document->Clear(); });
 }
 
 void TEnFinancial::Cmd_CountClick()
 {
+    StoreEdits();
     Guarded([this] { m_document->ComputeRatios(); });
 }
 
 void TEnFinancial::DuPontCount()
 {
+    StoreEdits();
     Guarded([this] { m_document->ComputeDuPont(); });
     ShowDuPontChart();
 }

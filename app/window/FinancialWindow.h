@@ -53,6 +53,8 @@ public:
     void Cmd_DuPontShowClick();
     // F5: the current page's refresh (ratios, chart refill or DuPont; nothing on a statement page).
     void RefreshCurrentPage();
+    // Closes the statement pages' editors, each storing its edit into its cell.
+    void StoreEdits();
     // Saves; false (after the error box) when a file could not be written.
     bool Save(TSaveConfirm confirm);
 

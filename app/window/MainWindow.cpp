@@ -96,6 +96,7 @@ void TFrmMain::FirstRunPrompt()
 
 void TFrmMain::closeEvent(QCloseEvent* event)
 {
+    m_workbook->StoreEdits();
     if (m_workbook->Document().HasUnsavedChanges()) {
         switch (m_services.Messages->AskSaveChanges(this)) {
         case TSaveAnswer::Save:

@@ -49,6 +49,10 @@ struct RecordingEditHost final : IXLEditHost {
         clicked.push_back(at);
         return takesClicks;
     }
+    const TXLCell* EditedCell() const override { return cell; }
+    void UpdateBounds() override { calls.push_back("bounds"); }
+    void ApplyCellStyle() override { calls.push_back("style"); }
+    void Edit3DChanged() override { calls.push_back("3-D"); }
 
     TXLPane& pane;
     TXLCell* cell = nullptr;
