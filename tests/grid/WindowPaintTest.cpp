@@ -147,6 +147,12 @@ TEST(WindowPaint, AfterEachSelectionChangeTheScreenShowsWhatAWholeRepaintShows)
          [&] {
              body.Select({3, 6, 5, 8}, body.Current());
          }},
+        {"a title merge over a selected column",
+         [&] {
+             TXLRange(fixture.sheet.Section(sCols), {2, 0, 4, 1}).Merge(false);
+         }},
+        {"a selected column made wider", [&] { fixture.sheet.SetSize(3, sCols, 90); }},
+        {"a column before the selection made narrower", [&] { fixture.sheet.SetSize(0, sCols, 40); }},
         {"a column title",
          [&] {
              fixture.grid.View(sCols).Select({5, 0, 6, 1}, {});
@@ -155,6 +161,11 @@ TEST(WindowPaint, AfterEachSelectionChangeTheScreenShowsWhatAWholeRepaintShows)
          [&] {
              fixture.grid.View(sRows).Select({0, 9, 1, 11}, {});
          }},
+        {"a body merge across the selection's edge",
+         [&] {
+             TXLRange(fixture.sheet.Section(sClient), {0, 10, 2, 12}).Merge(false);
+         }},
+        {"a row inside the selection made taller", [&] { fixture.sheet.SetSize(10, sRows, 30); }},
         {"cleared", [&] { body.ResetSelection(); }},
         {"after a scroll",
          [&] {
