@@ -128,10 +128,13 @@ int PixelsDifferingFromAFreshPaint(TXLGrid& grid)
     return differing;
 }
 
+class ScreenAfterChanges : public ::testing::TestWithParam<int> {};
+
 // Only what changed is repainted after each step; the screen must still show no stale selection or raised title.
-TEST(WindowPaint, AfterEachSelectionChangeTheScreenShowsWhatAWholeRepaintShows)
+TEST_P(ScreenAfterChanges, ShowsWhatAWholeRepaintShowsAfterEachSelectionOrSheetChange)
 {
     ShownSheet fixture;
+    fixture.grid.SetScale(GetParam());
     TXLView& body = fixture.Body();
     ASSERT_EQ(PixelsDifferingFromAFreshPaint(fixture.grid), 0) << "the first paint";
     const std::pair<const char*, std::function<void()>> steps[] = {
@@ -178,6 +181,9 @@ TEST(WindowPaint, AfterEachSelectionChangeTheScreenShowsWhatAWholeRepaintShows)
         EXPECT_EQ(PixelsDifferingFromAFreshPaint(fixture.grid), 0) << name;
     }
 }
+
+// At 150 every size is scaled and truncated on its own.
+INSTANTIATE_TEST_SUITE_P(WindowPaint, ScreenAfterChanges, ::testing::Values(100, 150));
 
 struct TransparencyCase {
     bool transparent;
