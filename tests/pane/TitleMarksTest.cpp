@@ -139,6 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectionChange{"IntoAMergedTitle", {4, 2, 5, 3}, {2, 5, 3, 6}, kDefaultOptions, {}},
                       SelectionChange{"OutOfAMergedTitle", {2, 5, 3, 6}, {4, 8, 5, 9}, kDefaultOptions, {}},
                       SelectionChange{"ScrolledHalfACellOn", {4, 2, 5, 3}, {1, 5, 3, 6}, kDefaultOptions, {30, 20}},
+                      SelectionChange{
+                          "WholeRows", {4, 2, 5, 3}, {1, 5, 3, 9}, kDefaultOptions | OptionBit(oRowSelect), {}},
                       SelectionChange{"WithoutRaisedTitles", {4, 2, 5, 3}, {5, 8, 6, 9}, kPlain, {}}),
     NameOf);
 
