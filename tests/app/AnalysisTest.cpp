@@ -2,6 +2,7 @@
 #include "app/core/Analysis.h"
 #include "AppTestSupport.h"
 #include "cells/StringCell.h"
+#include "formula/FormulaCell.h"
 #include "platform/Errors.h"
 
 #include <algorithm>
@@ -300,6 +301,26 @@ TEST_F(Computation, TextThatIsNoNumberFailsWithTheConversionMessage)
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "'abc' is not a valid floating point value");
     }
+}
+
+// A formula cell in error keeps its last number: the formulas naming it and the computation read that number.
+TEST_F(Computation, AFormulaNamingAFormulaCellInErrorReadsItsKeptNumber)
+{
+    TXLSection& client = Balance().Section(sClient);
+    auto& assets = static_cast<TXLCFormula&>(client.ReplaceCell({2, kBsCurrentAssets}, &TXLCFormula::Class()));
+    assets.SetAsFloat(300);
+    assets.SetAsString("=1/0");
+    ASSERT_EQ(assets.Error(), TXLCFormula::feDivByZero);
+    ASSERT_EQ(assets.GetDisplayText(), "#DIV/0!");
+    // C25 is the current assets of period 1 (column 2, line 24).
+    auto& liabilities =
+        static_cast<TXLCFormula&>(client.ReplaceCell({2, kBsCurrentLiabilities}, &TXLCFormula::Class()));
+    liabilities.SetAsString("=C25/3");
+    EXPECT_EQ(liabilities.Error(), TXLCFormula::feNone);
+    EXPECT_EQ(liabilities.GetAsFloat(), 100.0);
+
+    m_document.ComputeRatios();
+    EXPECT_NEAR(R(1, 1), 3.0, 1e-4) << "300 / 100, neither the error nor 0 for the failed cell";
 }
 
 TEST_F(Computation, ResultsAreWrittenAfterTheWholePeriodInRowOrder)

@@ -15,6 +15,9 @@
 
 namespace qv::test {
 
+// U+E5E5, what the GBK blank A3 A0 that indents some line names reads as.
+inline constexpr const char* kIndent = "\xEE\x97\xA5";
+
 inline Currency Amount(std::string_view text)
 {
     const std::optional<Currency> amount = TryStrToCurr(text, XLManager().GetLocale());

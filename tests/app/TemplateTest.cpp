@@ -13,7 +13,7 @@ namespace {
 
 constexpr TColor kGrey = RgbColor(191, 191, 191);
 constexpr TColor kOrange = RgbColor(255, 200, 0);
-constexpr const char* kIndent = "\xEE\x97\xA5"; // U+E5E5, the GBK blank A3 A0
+using test::kIndent;
 
 const TFinSheet kAllSheets[] = {fsBalanceSheet, fsIncomeStatement, fsCashFlow, fsRatios, fsDuPont};
 

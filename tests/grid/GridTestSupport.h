@@ -6,7 +6,9 @@
 #include "sheet/Sheet.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QEvent>
+#include <QImage>
 #include <QObject>
 #include <QPaintEvent>
 #include <QRegion>
@@ -56,6 +58,22 @@ inline Region InvertedBetween(const RecordingCanvas& before, const RecordingCanv
             result = result.Union(Rect{start, y, x, y + 1});
         }
     return result;
+}
+
+// An image in a file format Qt reads, as a sheet's picture of its natural size.
+inline TXLGraphicData Encoded(const QImage& image, const char* format, bool transparent)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    TXLGraphicData graphic;
+    graphic.ClassName = "TBitmap";
+    graphic.Bytes.assign(bytes.begin(), bytes.end());
+    graphic.Width = image.width();
+    graphic.Height = image.height();
+    graphic.Transparent = transparent;
+    return graphic;
 }
 
 // Collects the regions of the paint events a widget receives.

@@ -8,7 +8,6 @@
 #include "sheet/Manager.h"
 #include "sheet/Style.h"
 
-#include <QBuffer>
 #include <QFontInfo>
 #include <QPainter>
 #include <QPixmap>
@@ -152,21 +151,6 @@ TEST(QtCanvas, ChineseTextInALatinFontIsMeasuredWithTheCjkFallback)
     cjk.setPixelSize(12);
     EXPECT_EQ(canvas.TextExtent(text).cx, QFontMetrics(cjk).horizontalAdvance(QString::fromUtf8(text.c_str())));
     EXPECT_EQ(canvas.TextExtent("\xEE\x97\xA5").cx, canvas.TextExtent("\xE3\x80\x80").cx) << "U+E5E5 is U+3000";
-}
-
-TXLGraphicData Encoded(const QImage& image, const char* format, bool transparent)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    TXLGraphicData graphic;
-    graphic.ClassName = "TBitmap";
-    graphic.Bytes.assign(bytes.begin(), bytes.end());
-    graphic.Width = image.width();
-    graphic.Height = image.height();
-    graphic.Transparent = transparent;
-    return graphic;
 }
 
 TEST(QtCanvas, PicturesAreDecodedByTheirBytesAndStretched)
