@@ -17,22 +17,29 @@ protected:
         CopyExampleData();
         Start();
     }
+    // Types into the balance sheet's first period of current assets, as a user would: the first key on the grid
+    // opens the editor, which takes the rest.
+    TXLGrid& TypeCurrentAssets(const QString& text)
+    {
+        ShowPage(fpBalanceSheet);
+        auto* grid = m_window->findChild<TXLGrid*>(QStringLiteral("XLGrid1"));
+        grid->activateWindow();
+        grid->setFocus();
+        grid->View(sClient).SetCurrent({kFirstPeriodColumn, kBsCurrentAssets}, TXLCollapse::Collapse,
+                                       TXLReveal::MakeVisible);
+        for (QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        return *grid;
+    }
 };
 
 TEST_F(EditInPlace, AFigureTypedIntoCurrentAssetsChangesTheCurrentRatio)
 {
     ShowPage(fpRatios);
     const double before = ValueAt(Document().Sheet(fsRatios), kFirstPeriodColumn, 1);
-    ShowPage(fpBalanceSheet);
-    auto* grid = m_window->findChild<TXLGrid*>(QStringLiteral("XLGrid1"));
-    ASSERT_NE(grid, nullptr);
     ASSERT_FALSE(Document().HasUnsavedChanges());
-    grid->activateWindow();
-    grid->setFocus();
-    grid->View(sClient).SetCurrent({kFirstPeriodColumn, kBsCurrentAssets}, TXLCollapse::Collapse,
-                                   TXLReveal::MakeVisible);
-    QTest::keyClicks(grid, QStringLiteral("99999999"));
-    ASSERT_NE(QApplication::focusWidget(), grid) << "no editor opened";
+    TXLGrid& grid = TypeCurrentAssets(QStringLiteral("99999999"));
+    ASSERT_NE(QApplication::focusWidget(), &grid) << "no editor opened";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(ValueAt(Document().Sheet(fsBalanceSheet), kFirstPeriodColumn, kBsCurrentAssets), 99999999.0);
     EXPECT_TRUE(Document().HasUnsavedChanges());
@@ -44,13 +51,7 @@ TEST_F(EditInPlace, AFigureTypedIntoCurrentAssetsChangesTheCurrentRatio)
 
 TEST_F(EditInPlace, AnOpenEditorIsStoredBeforeTheRatiosAreComputed)
 {
-    ShowPage(fpBalanceSheet);
-    auto* grid = m_window->findChild<TXLGrid*>(QStringLiteral("XLGrid1"));
-    grid->activateWindow();
-    grid->setFocus();
-    grid->View(sClient).SetCurrent({kFirstPeriodColumn, kBsCurrentAssets}, TXLCollapse::Collapse,
-                                   TXLReveal::MakeVisible);
-    QTest::keyClicks(grid, QStringLiteral("12345"));
+    TypeCurrentAssets(QStringLiteral("12345"));
     // Still typing when the page changes.
     ShowPage(fpRatios);
     EXPECT_EQ(ValueAt(Document().Sheet(fsBalanceSheet), kFirstPeriodColumn, kBsCurrentAssets), 12345.0);
