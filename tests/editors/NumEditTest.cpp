@@ -60,23 +60,26 @@ TEST(NumEdit, ACommaIsRefusedSoThreeCommaFourIsThirtyFour)
     EXPECT_EQ(g.Value({1, 1}), 34.0);
 }
 
-TEST(NumEdit, AnIntegerCellWithoutAFormatRefusesTheDecimalSeparator)
+TEST(NumEdit, RefusedCharactersNeverReachTheText)
 {
-    NumberCell g;
-    TXLNumEdit& edit = g.Open(TXLCInteger::Class(), "", Variant(int32_t{5}));
-    EXPECT_TRUE(edit.IntegerMode());
-    edit.selectAll();
-    g.Type(QStringLiteral("1.5"));
-    EXPECT_EQ(edit.text(), QStringLiteral("15"));
-}
-
-TEST(NumEdit, OnlyOneDecimalSeparatorAndNoExponentAfterIt)
-{
-    NumberCell g;
-    TXLNumEdit& edit = g.Open(TXLCDouble::Class(), "0.00", Variant(0.0));
-    edit.selectAll();
-    g.Type(QStringLiteral("1.2.3e"));
-    EXPECT_EQ(edit.text(), QStringLiteral("1.23"));
+    struct Case {
+        const TXLCellClass* cls;
+        const char* format;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {&TXLCInteger::Class(), "", "1.5", "15"},         // an integer cell without a format: no separator
+        {&TXLCDouble::Class(), "0.00", "1.2.3e", "1.23"}, // one separator, no exponent after it
+        {&TXLCDouble::Class(), "0.00", "-2e5x", "-2e5"},  // letters other than E
+    };
+    for (const Case& c : cases) {
+        NumberCell g;
+        TXLNumEdit& edit = g.Open(*c.cls, c.format, Variant(int32_t{0}));
+        edit.selectAll();
+        g.Type(QString::fromLatin1(c.typed));
+        EXPECT_EQ(edit.text().toStdString(), c.shown) << c.typed;
+    }
 }
 
 TEST(NumEdit, APercentageOpensAtTheStoredFractionAndStepsByItsLastDecimal)
