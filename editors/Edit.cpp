@@ -262,7 +262,7 @@ void TXLEdit::ApplyCellStyle()
         if (const TXLSection* section = m_cell->GetSection())
             color = section->BaseStyle().Color();
     const SystemPalette system = PaletteFromQt(QApplication::palette());
-    TXLFontData font = m_cell->GetProvider(prFont)->Font().Data();
+    TXLFontData font = FontOf(*m_cell);
     font.Height = ScaledFontHeight(font.Height, m_grid.Scale());
     QPalette palette = QApplication::palette();
     const QColor background = QColor::fromRgb(ColorToRgb(color, system) | 0xFF000000u);

@@ -47,14 +47,6 @@ TColor VisibleLinesColor(const TXLCanvas& canvas, TColor lines, TColor backgroun
     return clWindowText;
 }
 
-// The font a cell draws with; reading it creates no font object for cells that have none.
-const TXLFontData& FontOf(TXLCell& cell)
-{
-    if (cell.HasFontObject())
-        return cell.Font().Data();
-    return cell.GetProvider(prFont)->Font().Data();
-}
-
 // Where and how one cell's value is drawn; the same for drawing and for asking what was drawn.
 struct CellContent {
     Rect Clip; // the content rectangle
@@ -87,6 +79,13 @@ CellContent ContentOf(const TXLSection& section, TXLCell& cell, Point p, const R
 }
 
 } // namespace
+
+const TXLFontData& FontOf(TXLCell& cell)
+{
+    if (cell.HasFontObject())
+        return cell.Font().Data();
+    return cell.GetProvider(prFont)->Font().Data();
+}
 
 int ScaledFontHeight(int height, int scale)
 {

@@ -12,6 +12,7 @@
 
 namespace qv {
 
+class TXLCell;
 class TXLSection;
 class TXLUnion;
 
@@ -51,6 +52,9 @@ void PaintSection(const TXLPaintContext& context);
 // own text, a text cell or no cell. Measures with canvas's fonts; canvas's state is kept.
 std::optional<std::string> FilledCellText(TXLCanvas& canvas, const TXLSection& section, Point p, const Rect& pixels,
                                           TXLFrame frame, int scale);
+
+// The font a cell draws with: its own, else its provider's; reading it creates no font object.
+const TXLFontData& FontOf(TXLCell& cell);
 
 // A font height (0: the default size) as cells draw it at scale percent.
 int ScaledFontHeight(int height, int scale);

@@ -198,6 +198,37 @@ TEST(EditHost, RemovingTheEditedCellClosesTheEditor)
     EXPECT_EQ(g.Host().EditedCell(), nullptr);
 }
 
+TEST(EditHost, HidingTheEditedColumnClosesTheEditorAndAnotherColumnLeavesItOpen)
+{
+    EditingGrid g;
+    g.Make({2, 1}, TXLCString::Class());
+    g.GoTo({2, 1});
+    g.Key(Qt::Key_F2);
+    g.sheet.SetVisible(4, sCols, false);
+    EXPECT_TRUE(g.Host().Active());
+    g.sheet.SetVisible(2, sCols, false);
+    EXPECT_FALSE(g.Host().Active());
+}
+
+TEST(EditHost, TheEditedCellsNewColourReachesTheOpenEditorAndItsFontTheReopenedOne)
+{
+    EditingGrid g;
+    TXLCell& cell = g.Make({1, 1}, TXLCString::Class());
+    g.GoTo({1, 1});
+    g.Key(Qt::Key_F2);
+    cell.SetColor(clYellow);
+    ASSERT_TRUE(g.Host().Active());
+    EXPECT_EQ(g.Host().Control()->Widget().palette().color(QPalette::Base), QColor(Qt::yellow));
+    // A new font closes the editor, which then opens with it, scaled with the grid.
+    cell.Font().SetHeight(-20);
+    EXPECT_FALSE(g.Host().Active());
+    g.Key(Qt::Key_F2);
+    EXPECT_EQ(g.Host().Control()->Widget().font().pixelSize(), 20);
+    g.grid.SetScale(150);
+    ASSERT_TRUE(g.Host().Active());
+    EXPECT_EQ(g.Host().Control()->Widget().font().pixelSize(), 30);
+}
+
 TEST(EditHost, OpeningAndClosingReportTheEditMode)
 {
     EditingGrid g;
