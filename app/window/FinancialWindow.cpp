@@ -183,6 +183,8 @@ QWidget* TEnFinancial::NewGridPage(TFinSheet sheet, QWidget* panel)
     grid->setObjectName(QStringLiteral("XLGrid%1").arg(sheet + 1));
     grid->SetOptions(kDefaultOptions | OptionBit(oColSizing));
     grid->SetColor(clBtnFace);
+    // An amount too wide for its column shows as #s; resting the mouse on it shows it in full.
+    grid->SetShowHint(true);
     grid->SetSheet(&m_document->Sheet(sheet));
     layout->addWidget(grid, 1);
     m_grids[sheet] = grid;
