@@ -6,6 +6,8 @@
 #include "platform/DateParse.h"
 #include "platform/DateTimeFormat.h"
 
+#include <algorithm>
+
 namespace qv {
 
 std::string DateTimeText(const std::string& format, TDateTime value, const Locale& locale)
@@ -19,6 +21,9 @@ TDateTime ParseDateTimeText(std::string_view text, TXLDateTimeMode mode, TDateTi
     case TXLDateTimeMode::DateAndTime:
         return TryStrToDateTime(text, locale).value_or(base);
     case TXLDateTimeMode::DateOnly: {
+        // The free-form reader fills what is missing with today's, so text without a number would read as today.
+        if (std::ranges::none_of(text, [](char c) { return c >= '0' && c <= '9'; }))
+            return base;
         const TDateTime date = ParseDate(text);
         return date == 0 ? base : WithTime(DatePart(date), TimePart(base));
     }
