@@ -2,6 +2,7 @@
 #include "editors/EditorClasses.h"
 
 #include "cells/StandardCells.h"
+#include "editors/DateTimeEdit.h"
 #include "editors/Edit.h"
 #include "editors/Memo.h"
 #include "editors/NumEdit.h"
@@ -23,7 +24,8 @@ IXLEditorControl* CreateEditorControl(const TXLEditorClass& cls, TXLEdit& host)
         return new TXLPickEdit(&host);
     if (&cls == &ComboBox)
         return new TXLComboBox(&host);
-    // The date editor comes with the calendar.
+    if (&cls == &DateTimeEdit)
+        return new TXLDateTimeEdit(&host);
     return nullptr;
 }
 

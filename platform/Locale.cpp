@@ -21,6 +21,7 @@ Locale MakeChina()
                         "七月", "八月", "九月", "十月", "十一月", "十二月"};
     l.ShortDayNames = {"周日", "周一", "周二", "周三", "周四", "周五", "周六"};
     l.LongDayNames = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+    l.ShortestDayNames = {"日", "一", "二", "三", "四", "五", "六"};
     l.FirstDayOfWeek = 1;
     l.TimeAMString = "上午";
     l.TimePMString = "下午";
@@ -44,6 +45,7 @@ Locale MakeUnitedStates()
                         "July",    "August",   "September", "October", "November", "December"};
     l.ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     l.LongDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    l.ShortestDayNames = {"S", "M", "T", "W", "T", "F", "S"};
     l.FirstDayOfWeek = 0;
     l.TimeAMString = "AM";
     l.TimePMString = "PM";

@@ -19,6 +19,9 @@ struct Locale {
     std::array<std::string, 12> LongMonthNames;
     std::array<std::string, 7> ShortDayNames; // [0] = Sunday
     std::array<std::string, 7> LongDayNames;
+    // One character a day for narrow weekday rows (a calendar's): a Chinese short name's first character is the
+    // same "周" seven times.
+    std::array<std::string, 7> ShortestDayNames;
     int FirstDayOfWeek = 1; // 0 = Sunday, 1 = Monday, ... 6 = Saturday
     std::string TimeAMString;
     std::string TimePMString;
