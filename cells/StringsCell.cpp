@@ -16,6 +16,10 @@ std::string TXLStringList::Text() const
             text += "\r\n";
         text += Lines[i];
     }
+    // A final empty line needs its own line break, since reading drops the final one: without it the line would
+    // be lost at every save and load.
+    if (!Lines.empty() && Lines.back().empty())
+        text += "\r\n";
     return text;
 }
 

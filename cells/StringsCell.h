@@ -12,7 +12,7 @@ class TXLStringList : public TXLDataObject {
 public:
     std::vector<std::string> Lines;
 
-    // The lines joined by CR LF.
+    // The lines joined by CR LF, and one more after a final empty line, so that SetText gives the same lines back.
     std::string Text() const;
     // Split at CR LF, CR or LF; a final line break adds no line.
     void SetText(std::string_view text);

@@ -21,7 +21,8 @@ TEST(TXLStringList, SplitsAtEveryKindOfLineBreakAndJoinsWithCrLf)
         {"a\nb\rc", {"a", "b", "c"}, "a\r\nb\r\nc"},
         {"a\r\n", {"a"}, "a"},
         {"a\n\nb", {"a", "", "b"}, "a\r\n\r\nb"},
-        {"\r\n", {""}, ""},
+        {"\r\n", {""}, "\r\n"},
+        {"a\r\r", {"a", ""}, "a\r\n\r\n"}, // a final empty line keeps its own break
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(test::Hex(c.text));
@@ -29,6 +30,10 @@ TEST(TXLStringList, SplitsAtEveryKindOfLineBreakAndJoinsWithCrLf)
         list.SetText(c.text);
         EXPECT_EQ(list.Lines, c.lines);
         EXPECT_EQ(list.Text(), c.joined);
+        // What is saved reads back as the same lines.
+        TXLStringList again;
+        again.SetText(list.Text());
+        EXPECT_EQ(again.Lines, list.Lines);
     }
 }
 

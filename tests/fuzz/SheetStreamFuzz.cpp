@@ -1,4 +1,6 @@
-// Fuzz target: arbitrary bytes as a whole-sheet file and as a sheet stream must end in a sheet or one error.
+// Fuzz target: arbitrary bytes as a whole-sheet file and as a sheet stream must end in a sheet or one error; a sheet
+// read must write again, give every cell's display text and paint.
+#include "SheetPaint.h"
 #include "formula/Engine.h"
 #include "platform/ByteStream.h"
 #include "sheet/GridError.h"
@@ -24,6 +26,15 @@ void Load(std::string_view bytes, bool wholeFile)
     // What was read must write again.
     qv::ByteWriter writer;
     sheet.WriteData(writer);
+    sheet.IterateCells(sheet.GetSheetRect(), qv::TXLCellWalk::Existing, [](qv::TXLCell& cell) {
+        try {
+            cell.GetDisplayText();
+        } catch (const qv::EPlatformError&) {
+            // A value that cannot show raises its conversion error.
+        }
+        return true;
+    });
+    qv::fuzz::SheetPaint(sheet).PaintAll();
 }
 
 } // namespace
