@@ -86,10 +86,11 @@ void PaintDays(TXLCanvas& canvas, const TGSCalendarLook& look)
         font.Color = which == 1 ? look.Font.Color : clBtnShadow;
         if ((look.MonthInfo[std::size_t(which)] >> (parts.Day - 1)) & 1u)
             font.Style |= fsBold;
+        // In the selection's colours: white on the button face vanishes on a light palette.
         if (look.Date != 0 && day == DatePart(look.Date)) {
-            canvas.SetBrush({clBtnFace});
+            canvas.SetBrush({clHighlight});
             canvas.FillRect(cell);
-            font.Color = clWindow;
+            font.Color = clHighlightText;
         }
         if (day == look.Today) {
             canvas.SetPen({kTodayFrame});

@@ -123,12 +123,12 @@ TEST(CalendarPainter, MarchWithMondayFirstBeginsOnTheTwentySixthOfFebruaryWithBo
     }
 }
 
-TEST(CalendarPainter, TheSelectedDayIsOnButtonFaceAndTodayIsFramedInDarkRed)
+TEST(CalendarPainter, TheSelectedDayIsInTheSelectionColoursAndTodayIsFramedInDarkRed)
 {
     const MarchPicture picture;
     const Rect selected = picture.look.Layout.DayCell(4 + 4);
-    EXPECT_TRUE(picture.canvas.WasFilled({selected.left + 1, selected.top + 1}, clBtnFace));
-    EXPECT_EQ(picture.DayRuns()[8].Font.Color, clWindow);
+    EXPECT_TRUE(picture.canvas.WasFilled({selected.left + 1, selected.top + 1}, clHighlight));
+    EXPECT_EQ(picture.DayRuns()[8].Font.Color, clHighlightText);
     const Rect today = picture.look.Layout.DayCell(4 + 13);
     const std::uint32_t darkRed = picture.canvas.ResolveColor(kTodayFrame);
     EXPECT_EQ(picture.canvas.PixelAt(today.TopLeft()), darkRed);
