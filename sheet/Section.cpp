@@ -30,6 +30,23 @@ bool IsStorable(Point p)
     return p.x >= 0 && p.y >= 0 && p.x <= kMaxSListIndex && p.y <= kMaxSListIndex;
 }
 
+// The sub-lists (or rows) present at [first, end), collected first so that the caller may change them.
+template <class List> auto ListsIn(List& lists, int first, int end)
+{
+    std::vector<decltype(lists.Get(0))> found;
+    lists.ForEachIn(first, end, [&](int, auto* list) { found.push_back(list); });
+    return found;
+}
+
+// Every item stored at [first, end) of an integer list goes (reads as the default again).
+void ClearItemsIn(TSList& list, int first, int end)
+{
+    std::vector<int> indexes;
+    list.ForEachIn(first, end, [&](int index, int32_t) { indexes.push_back(index); });
+    for (int index : indexes)
+        list.Put(index, 0);
+}
+
 } // namespace
 
 TXLLayerId LayerOfSlot(int slot)
@@ -194,15 +211,9 @@ TXLCell& TXLSection::ReplaceCell(Point p, const TXLCellClass* cls)
 
 void TXLSection::FreeCellsIn(const Rect& rect)
 {
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        TXLRow* row = Get(y);
-        if (!row)
-            continue;
+    for (TXLRow* row : ListsIn(*this, rect.top, rect.bottom)) {
         std::vector<int> cols;
-        row->ForEach([&](int x, TXLCell*) {
-            if (x >= rect.left && x < rect.right)
-                cols.push_back(x);
-        });
+        row->ForEachIn(rect.left, rect.right, [&](int x, TXLCell*) { cols.push_back(x); });
         for (int x : cols)
             row->Put(x, nullptr);
     }
@@ -261,6 +272,24 @@ int32_t TXLSection::GetLayerValue(TXLLayerId layer, int col, int row) const
     return list ? list->GetValue(col) : AttrLayer(layer).Default();
 }
 
+bool TXLSection::IsUniform(TXLLayerId layer, const Rect& rect) const
+{
+    if (rect.IsEmpty())
+        return true;
+    const TXLLayer& attrs = AttrLayer(layer);
+    const int32_t first = GetLayerValue(layer, rect.left, rect.top);
+    // Positions without a stored item hold the default: with any other first value every position must be stored.
+    int64_t stored = 0;
+    bool same = true;
+    for (const TDefSList* list : ListsIn(attrs, rect.top, rect.bottom))
+        list->ForEachIn(rect.left, rect.right, [&](int x, int32_t) {
+            ++stored;
+            same = same && list->GetValue(x) == first;
+            return same ? 0 : 1;
+        });
+    return same && (first == attrs.Default() || stored == int64_t{rect.Width()} * rect.Height());
+}
+
 int32_t TXLSection::LayerDefault(TXLLayerId layer) const
 {
     return IsLineLayer(layer) ? 0 : AttrLayer(layer).Default();
@@ -269,9 +298,14 @@ int32_t TXLSection::LayerDefault(TXLLayerId layer) const
 void TXLSection::SetLayerArea(TXLLayerId layer, const Rect& rect, int32_t value)
 {
     TXLLayer& attrs = AttrLayer(layer);
-    const bool isDefault = value == attrs.Default();
+    if (value == attrs.Default()) {
+        // The default is stored as nothing: only the items stored there go.
+        for (TDefSList* list : ListsIn(attrs, rect.top, rect.bottom))
+            ClearItemsIn(*list, rect.left, rect.right);
+        return;
+    }
     for (int y = rect.top; y < rect.bottom; ++y) {
-        TDefSList* list = isDefault ? attrs.Get(y) : attrs.GetOrCreate(y);
+        TDefSList* list = attrs.GetOrCreate(y);
         if (!list)
             continue;
         for (int x = rect.left; x < rect.right; ++x)
@@ -292,8 +326,13 @@ void TXLSection::SetAreaAttr(TXLLayerId layer, Rect rect, int32_t value)
 void TXLSection::SetLines(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value)
 {
     TListSList<TSList>& lines = LineLayer(layer);
+    if (value == 0) {
+        for (TSList* list : ListsIn(lines, outerFirst, outerEnd))
+            ClearItemsIn(*list, innerFirst, innerEnd);
+        return;
+    }
     for (int o = outerFirst; o < outerEnd; ++o) {
-        TSList* list = value != 0 ? lines.GetOrCreate(o) : lines.Get(o);
+        TSList* list = lines.GetOrCreate(o);
         if (!list)
             continue;
         for (int i = innerFirst; i < innerEnd; ++i)
@@ -307,22 +346,22 @@ int32_t TXLSection::ReadUniform(TXLLayerId layer, int outerFirst, int outerEnd, 
     uniform = true;
     if (outerFirst >= outerEnd || innerFirst >= innerEnd)
         return 0;
-    const TListSList<TSList>& lines = LineLayer(layer);
+    // Absent lines are 0: only the stored ones are visited, and counting them tells whether any position is absent.
+    const int64_t positions = int64_t{outerEnd - outerFirst} * (innerEnd - innerFirst);
+    int64_t stored = 0;
+    int32_t lowest = INT32_MAX;
     int32_t largest = INT32_MIN;
-    int32_t previousFirst = 0;
-    for (int o = outerFirst; o < outerEnd; ++o) {
-        const TSList* list = lines.Get(o);
-        const int32_t first = list ? list->Get(innerFirst) : 0;
-        if (o > outerFirst && first != previousFirst)
-            uniform = false;
-        previousFirst = first;
-        for (int i = innerEnd - 1; i >= innerFirst; --i) {
-            const int32_t v = list ? list->Get(i) : 0;
+    for (const TSList* list : ListsIn(LineLayer(layer), outerFirst, outerEnd))
+        list->ForEachIn(innerFirst, innerEnd, [&](int, int32_t v) {
+            ++stored;
+            lowest = std::min(lowest, v);
             largest = std::max(largest, v);
-            if (v != first)
-                uniform = false;
-        }
+        });
+    if (stored < positions) {
+        lowest = std::min(lowest, 0);
+        largest = std::max(largest, 0);
     }
+    uniform = lowest == largest;
     return largest;
 }
 
@@ -462,15 +501,9 @@ void TXLSection::Normalise(TXLUnion& range)
     SetLines(kLayerHorzLines, r.top + 1, r.bottom, r.left, r.right, 0);
     for (TXLLayerId layer : {kLayerColor, kLayerFrame, kLayerStyles, kLayerLayout})
         SetLayerArea(layer, r, GetLayerValue(layer, r.left, r.top));
-    for (TXLLayerId layer : {kLayerBias1, kLayerBias2}) {
-        const int32_t first = GetLayerValue(layer, r.left, r.top);
-        bool same = true;
-        for (int y = r.top; y < r.bottom && same; ++y)
-            for (int x = r.left; x < r.right && same; ++x)
-                same = GetLayerValue(layer, x, y) == first;
-        if (!same)
+    for (TXLLayerId layer : {kLayerBias1, kLayerBias2})
+        if (!IsUniform(layer, r))
             SetLayerArea(layer, r, AttrLayer(layer).Default());
-    }
     if (edgeCleared)
         m_sheet.InvalidateCells(m_sector, r, kInvalidateBorder);
     // The anchor stays; every other cell the range covers goes.

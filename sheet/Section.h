@@ -91,13 +91,14 @@ public:
 
     // Layers.
     int32_t GetLayerValue(TXLLayerId layer, int col, int row) const;
-    // Every position of rect (layers 2..7) gets value.
+    // Every position of rect (layers 2..7) gets value: O(area), or for the layer's default O(items stored there).
     void SetLayerArea(TXLLayerId layer, const Rect& rect, int32_t value);
     // SetLayerArea over rect grown to whole merged ranges (clNone meaning the base colour), then repaint.
     void SetAreaAttr(TXLLayerId layer, Rect rect, int32_t value);
-    // Lines of layer 0 or 1 at outer indexes [outerFirst, outerEnd) and inner [innerFirst, innerEnd).
+    // Lines of layer 0 or 1 at outer indexes [outerFirst, outerEnd) and inner [innerFirst, innerEnd): O(area), or for
+    // 0 (no line) O(lines stored there).
     void SetLines(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value);
-    // The largest value over the ranges; uniform tells whether all positions hold the same.
+    // The largest value over the ranges; uniform tells whether all positions hold the same. O(lines stored there).
     int32_t ReadUniform(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd,
                         bool& uniform) const;
     // Layers 2..7: the default of every existing sub-list; then the users hear of the change.
@@ -169,6 +170,8 @@ private:
     std::vector<TXLCell*> CellsBasedOn(const TXLStyle* style) const;
     TXLCell& InsertCell(Point p, const TXLCellClass* cls);
     void ClearLineRun(TXLLayerId layer, int outer, int innerFirst, int innerEnd, bool& cleared);
+    // Whether every position of rect holds the same value of an attribute layer. O(items stored there).
+    bool IsUniform(TXLLayerId layer, const Rect& rect) const;
     void WriteRows(ByteWriter& writer) const;
     void ReadRows(ByteReader& reader);
     void ReadUnions(ByteReader& reader);
