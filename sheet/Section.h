@@ -4,6 +4,7 @@
 #include "sheet/ProZeroSList.h"
 #include "sheet/Row.h"
 #include "sheet/Union.h"
+#include "sheet/UnionIndex.h"
 
 #include <functional>
 #include <string>
@@ -105,12 +106,16 @@ public:
     void SetLayerDefault(TXLLayerId layer, int32_t value);
     int32_t LayerDefault(TXLLayerId layer) const;
 
-    // Merged ranges, in creation order.
-    const std::vector<std::unique_ptr<TXLUnion>>& Unions() const { return m_unions; }
-    // The newest range containing p (with TXLAnchorRule::Exclude, not starting at p).
+    // Merged ranges, in creation order (the order they are written in). O(ranges) after a removal, else O(1).
+    const std::vector<std::unique_ptr<TXLUnion>>& Unions() const;
+    // The range containing p (with TXLAnchorRule::Exclude, not starting at p). O(log ranges) per row level in use.
     TXLUnion* UnionAt(Point p, TXLAnchorRule anchor) const;
+    // The range the cell anchors, or nullptr. O(1).
     TXLUnion* UnionOfCell(const TXLCell* cell) const;
+    // A range intersecting rect other than except, or nullptr.
     TXLUnion* FirstIntersecting(const Rect& rect, const TXLUnion* except) const;
+    // Every range intersecting rect, in the index's order: O(log ranges) per row block holding ranges, and per range.
+    std::vector<TXLUnion*> UnionsIntersecting(const Rect& rect) const;
     // rect grown by every range it intersects until it grows no more.
     Rect ExpandToUnions(Rect rect) const;
     bool IsUnionRect(const Rect& rect) const;
@@ -121,8 +126,13 @@ public:
     void RemoveUnion(TXLUnion* range);
     void RemoveUnionsIn(const Rect& rect);
     void NormaliseUnionsIn(const Rect& rect);
-    // Evens a range's attributes, clears the lines inside it and frees the cells it covers.
+    // Evens a range's attributes, clears the lines inside it and frees the cells it covers. O(what is stored in the
+    // range), but O(area) for an attribute whose top-left value is not the layer's default.
     void Normalise(TXLUnion& range);
+    // Gives a range a new rectangle: the ranges it meets go, then it is normalised (TXLUnion::SetRect).
+    void Place(TXLUnion& range, const Rect& rect);
+    // A cell anchoring a range is going: the range keeps no pointer to it.
+    void ForgetAnchor(const TXLCell* cell);
     // Drops everything at and beyond count on the axis: cells (and rows), and ranges; layers and hints stay.
     void Truncate(TXLAxis axis, int count);
 
@@ -175,12 +185,21 @@ private:
     void WriteRows(ByteWriter& writer) const;
     void ReadRows(ByteReader& reader);
     void ReadUnions(ByteReader& reader);
+    void SetAnchor(TXLUnion& range, TXLCell* cell);
+    // Takes the ranges out of the index and the list, then tells of each as RemoveUnion does.
+    void RemoveUnions(const std::vector<TXLUnion*>& ranges);
+    // Closes the holes removed ranges left in the list.
+    void CompactUnions() const;
 
     TXLSheet& m_sheet;
     TXLSector m_sector;
     TXLBaseStyle* m_baseStyle = nullptr;
     bool m_loadedStyles = false; // a cell was read with a style index that AfterLoad must bind
-    std::vector<std::unique_ptr<TXLUnion>> m_unions;
+    // In creation order; a removed range leaves a null hole until the list is compacted.
+    mutable std::vector<std::unique_ptr<TXLUnion>> m_unions;
+    mutable size_t m_unionHoles = 0;
+    TXLUnionIndex m_unionIndex;
+    std::unordered_map<const TXLCell*, TXLUnion*> m_anchors;
     std::unordered_map<const TXLCell*, std::string> m_hints;
     TListSList<TSList> m_lines[2];
     TXLLayer m_attrs[kLayerCount - kLayerBias1];
