@@ -33,8 +33,9 @@ template <class T> struct SListItemTraits<std::unique_ptr<T>> {
 };
 
 // The blocks of a sparse list by number, owned, in the list's memory (its sheet's, or the heap): a 16-way radix
-// tree whose height follows the highest number reached. Memory stays proportional to the blocks present (a lone
-// block at the far end costs four nodes), and the walks skip whole empty subtrees.
+// tree whose height follows the highest number reached, a tree of height 0 being block 0 itself. Memory stays
+// proportional to the blocks present (a lone block at the far end costs four nodes), and the walks skip whole
+// empty subtrees.
 template <class Block> class SListDirectory {
 public:
     explicit SListDirectory(std::pmr::memory_resource* memory) : m_memory(memory) {}
@@ -62,68 +63,67 @@ public:
     {
         if (number < 0 || number >= m_length)
             return nullptr;
-        const Node* node = m_root;
-        for (int level = m_height - 1; level > 0 && node; --level)
-            node = static_cast<const Node*>(node->child[Digit(number, level)]);
-        return node ? static_cast<Block*>(node->child[Digit(number, 0)]) : nullptr;
+        const void* p = m_root;
+        for (int level = m_height; level > 0 && p; --level)
+            p = static_cast<const Node*>(p)->child[Digit(number, level - 1)];
+        return static_cast<Block*>(const_cast<void*>(p));
     }
-    // Raises Length() to length without allocating anything.
-    void Grow(int length) { m_length = std::max(m_length, length); }
     // The block with this number (0..kMaxSListBlocks - 1), allocated with every item nil when absent.
     Block& Ensure(int number)
     {
-        Grow(number + 1);
+        m_length = std::max(m_length, number + 1);
         const int height = HeightFor(number);
-        if (!m_root) {
-            m_root = NewNode();
+        if (!m_root)
             m_height = height;
-        }
         for (; m_height < height; ++m_height) {
             Node* root = NewNode();
             root->child[0] = m_root;
             m_root = root;
         }
-        Node* node = m_root;
-        for (int level = m_height - 1; level > 0; --level) {
-            void*& child = node->child[Digit(number, level)];
-            if (!child)
-                child = NewNode();
-            node = static_cast<Node*>(child);
+        // A slot holds a node of the level, or at level 0 a block.
+        void** slot = &m_root;
+        for (int level = m_height; level > 0; --level) {
+            if (!*slot)
+                *slot = NewNode();
+            slot = &static_cast<Node*>(*slot)->child[Digit(number, level - 1)];
         }
-        void*& entry = node->child[Digit(number, 0)];
-        if (!entry)
-            entry = new (m_memory->allocate(sizeof(Block), alignof(Block))) Block{};
-        return *static_cast<Block*>(entry);
+        if (!*slot)
+            *slot = new (m_memory->allocate(sizeof(Block), alignof(Block))) Block{};
+        return *static_cast<Block*>(*slot);
     }
     // The bytes Ensure(number) would allocate: the missing nodes on the way and the block.
     size_t Growth(int number) const
     {
         const int height = HeightFor(number);
-        if (!m_root || height > m_height)
-            return height * sizeof(Node) + sizeof(Block); // a path that shares no node with the present ones
-        const Node* node = m_root;
-        for (int level = m_height - 1; level > 0; --level) {
-            node = static_cast<const Node*>(node->child[Digit(number, level)]);
-            if (!node)
-                return level * sizeof(Node) + sizeof(Block);
+        if (!m_root)
+            return height * sizeof(Node) + sizeof(Block);
+        if (height > m_height) {
+            // New roots up to the height, and a new path below the top one: the number's top digit is not 0.
+            return (height - m_height + height - 1) * sizeof(Node) + sizeof(Block);
         }
-        return node->child[Digit(number, 0)] ? 0 : sizeof(Block);
+        const void* p = m_root;
+        for (int level = m_height; level > 0; --level) {
+            p = static_cast<const Node*>(p)->child[Digit(number, level - 1)];
+            if (!p)
+                return (level - 1) * sizeof(Node) + sizeof(Block);
+        }
+        return 0;
     }
     // The lowest allocated block number at or above number, -1 when none. O(16 x height).
     int NextFrom(int number) const
     {
-        return m_root && number < Span(m_height) ? Next(m_root, m_height - 1, 0, std::max(number, 0)) : -1;
+        return m_root && number < Span(m_height) ? Next(m_root, m_height, 0, std::max(number, 0)) : -1;
     }
     // The highest allocated block number at or below number, -1 when none. O(16 x height).
     int PreviousFrom(int number) const
     {
-        return m_root && number >= 0 ? Previous(m_root, m_height - 1, 0, std::min(number, Span(m_height) - 1)) : -1;
+        return m_root && number >= 0 ? Previous(m_root, m_height, 0, std::min(number, Span(m_height) - 1)) : -1;
     }
     // Destroys every block (and so the items still in them) and every node; Length() becomes 0.
     void Clear()
     {
         if (m_root)
-            Free(m_root, m_height - 1);
+            Free(m_root, m_height);
         m_root = nullptr;
         m_height = 0;
         m_length = 0;
@@ -141,64 +141,58 @@ private:
     static int Span(int height) { return 1 << (kBits * height); }
     static int HeightFor(int number)
     {
-        int height = 1;
+        int height = 0;
         while (number >= Span(height))
             ++height;
         return height;
     }
     Node* NewNode() { return new (m_memory->allocate(sizeof(Node), alignof(Node))) Node{}; }
-    // A node at level covers the block numbers [base, base + Span(level + 1)); number lies in it.
-    static int Next(const Node* node, int level, int base, int number)
+    // p is a subtree of the height covering the block numbers [base, base + Span(height)); number lies in it.
+    static int Next(const void* p, int height, int base, int number)
     {
-        for (int digit = Digit(number, level); digit < kFanOut; ++digit) {
-            const void* child = node->child[digit];
-            if (!child)
-                continue;
-            const int childBase = base + digit * Span(level);
-            if (level == 0)
-                return childBase;
-            const int found = Next(static_cast<const Node*>(child), level - 1, childBase, std::max(number, childBase));
-            if (found >= 0)
-                return found;
+        if (height == 0)
+            return base;
+        const Node& node = *static_cast<const Node*>(p);
+        for (int digit = Digit(number, height - 1); digit < kFanOut; ++digit) {
+            const int childBase = base + digit * Span(height - 1);
+            if (const void* child = node.child[digit])
+                if (const int found = Next(child, height - 1, childBase, std::max(number, childBase)); found >= 0)
+                    return found;
         }
         return -1;
     }
-    static int Previous(const Node* node, int level, int base, int number)
+    static int Previous(const void* p, int height, int base, int number)
     {
-        for (int digit = Digit(number, level); digit >= 0; --digit) {
-            const void* child = node->child[digit];
-            if (!child)
-                continue;
-            const int childBase = base + digit * Span(level);
-            if (level == 0)
-                return childBase;
-            const int childLast = childBase + Span(level) - 1;
-            const int found =
-                Previous(static_cast<const Node*>(child), level - 1, childBase, std::min(number, childLast));
-            if (found >= 0)
-                return found;
+        if (height == 0)
+            return base;
+        const Node& node = *static_cast<const Node*>(p);
+        for (int digit = Digit(number, height - 1); digit >= 0; --digit) {
+            const int childBase = base + digit * Span(height - 1);
+            const int childLast = childBase + Span(height - 1) - 1;
+            if (const void* child = node.child[digit])
+                if (const int found = Previous(child, height - 1, childBase, std::min(number, childLast)); found >= 0)
+                    return found;
         }
         return -1;
     }
-    void Free(Node* node, int level)
+    void Free(void* p, int height)
     {
-        for (void* child : node->child) {
-            if (!child)
-                continue;
-            if (level > 0) {
-                Free(static_cast<Node*>(child), level - 1);
-            } else {
-                Block* block = static_cast<Block*>(child);
-                block->~Block();
-                m_memory->deallocate(block, sizeof(Block), alignof(Block));
-            }
+        if (height == 0) {
+            Block* block = static_cast<Block*>(p);
+            block->~Block();
+            m_memory->deallocate(block, sizeof(Block), alignof(Block));
+            return;
         }
+        Node* node = static_cast<Node*>(p);
+        for (void* child : node->child)
+            if (child)
+                Free(child, height - 1);
         m_memory->deallocate(node, sizeof(Node), alignof(Node));
     }
 
     std::pmr::memory_resource* m_memory;
-    Node* m_root = nullptr;
-    int m_height = 0; // node levels, the lowest pointing at blocks
+    void* m_root = nullptr; // a Node, or at height 0 the block
+    int m_height = 0;
     int m_length = 0;
 };
 

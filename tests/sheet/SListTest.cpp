@@ -384,17 +384,26 @@ private:
 // Readers charge StorageGrowth against their stream before storing: it must be what storing really takes.
 TEST(SListStorage, StorageGrowthIsWhatStoringAllocates)
 {
-    CountingMemory memory;
-    TSList list(&memory);
-    for (const int index : {kMaxSListIndex, 0, 5, 17, 300, 300, 70000, 65536, 4095, 4096, kMaxSListIndex - 16}) {
-        SCOPED_TRACE(index);
-        const size_t before = memory.live;
-        const size_t growth = list.StorageGrowth(index);
-        list.Put(index, 1);
-        EXPECT_EQ(memory.live - before, growth);
+    // From the near end up, growing the tree a level at a time and several at once, and from the far end down.
+    const std::vector<int> orders[] = {
+        {0, 5, 17, 300, 300, 4095, 4096, 70000, 65536, kMaxSListIndex - 16, kMaxSListIndex},
+        {16, 0, 70000, 256},
+        {kMaxSListIndex, 0, 5, 70000},
+    };
+    for (const std::vector<int>& order : orders) {
+        CountingMemory memory;
+        TSList list(&memory);
+        for (const int index : order) {
+            SCOPED_TRACE(index);
+            const size_t before = memory.live;
+            const size_t growth = list.StorageGrowth(index);
+            list.Put(index, 1);
+            EXPECT_EQ(memory.live - before, growth);
+            EXPECT_EQ(list.Get(index), 1);
+        }
+        list.Clear();
+        EXPECT_EQ(memory.live, 0u);
     }
-    list.Clear();
-    EXPECT_EQ(memory.live, 0u);
 }
 
 TEST(SListStorage, AFarItemTakesMemoryForItselfNotForTheIndexesBelowIt)
