@@ -19,6 +19,15 @@ bool IsLineLayer(TXLLayerId layer)
     return layer == kLayerVertLines || layer == kLayerHorzLines;
 }
 
+// A diagonal that differs across a merged range is dropped rather than spread.
+bool IsBiasLayer(TXLLayerId layer)
+{
+    return layer == kLayerBias1 || layer == kLayerBias2;
+}
+
+// What an attribute item stored at a new position takes at most: its share of a block and of the nodes above it.
+constexpr size_t kStoredItemBytes = 5;
+
 [[noreturn]] void OutsideTheModel(Point p)
 {
     throw EXLGridError("Cell position (" + std::to_string(p.x) + ", " + std::to_string(p.y) +
@@ -538,6 +547,12 @@ void TXLSection::RemoveUnionsIn(const Rect& rect)
     RemoveUnions(UnionsIntersecting(rect));
 }
 
+void TXLSection::NormaliseUnions(TXLEvening evening)
+{
+    for (const auto& range : Unions())
+        Normalise(*range, evening);
+}
+
 void TXLSection::NormaliseUnionsIn(const Rect& rect)
 {
     for (TXLUnion* range : UnionsIntersecting(rect))
@@ -554,7 +569,19 @@ void TXLSection::ClearLineRun(TXLLayerId layer, int outer, int innerFirst, int i
     cleared = true;
 }
 
-void TXLSection::Normalise(TXLUnion& range)
+size_t TXLSection::EveningCost(const TXLUnion& range) const
+{
+    const Rect& r = range.GetRect();
+    size_t cost = 0;
+    for (TXLLayerId layer : kAttrLayers)
+        if (!IsBiasLayer(layer) && GetLayerValue(layer, r.left, r.top) != AttrLayer(layer).Default() &&
+            !IsUniform(layer, r))
+            cost += size_t(r.Width()) * size_t(r.Height()) * kStoredItemBytes +
+                    size_t(r.Height()) * (sizeof(TDefSList) + kStoredItemBytes * kSListBlockItems);
+    return cost;
+}
+
+void TXLSection::Normalise(TXLUnion& range, TXLEvening evening)
 {
     const Rect r = range.GetRect();
     bool edgeCleared = false;
@@ -564,11 +591,12 @@ void TXLSection::Normalise(TXLUnion& range)
     ClearLineRun(kLayerHorzLines, r.bottom, r.left, r.right, edgeCleared);
     SetLines(kLayerVertLines, r.left + 1, r.right, r.top, r.bottom, 0);
     SetLines(kLayerHorzLines, r.top + 1, r.bottom, r.left, r.right, 0);
-    for (TXLLayerId layer : {kLayerColor, kLayerFrame, kLayerStyles, kLayerLayout})
-        SetLayerArea(layer, r, GetLayerValue(layer, r.left, r.top));
-    for (TXLLayerId layer : {kLayerBias1, kLayerBias2})
-        if (!IsUniform(layer, r))
-            SetLayerArea(layer, r, AttrLayer(layer).Default());
+    for (TXLLayerId layer : kAttrLayers) {
+        if (IsUniform(layer, r))
+            continue;
+        const bool spread = evening == TXLEvening::AnchorValue && !IsBiasLayer(layer);
+        SetLayerArea(layer, r, spread ? GetLayerValue(layer, r.left, r.top) : AttrLayer(layer).Default());
+    }
     if (edgeCleared)
         m_sheet.InvalidateCells(m_sector, r, kInvalidateBorder);
     // The anchor stays; every other cell the range covers goes.

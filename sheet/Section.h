@@ -37,6 +37,10 @@ inline constexpr TXLLayerId kAttrLayers[] = {kLayerBias1, kLayerBias2,  kLayerCo
 // The layer that stores an attribute slot.
 TXLLayerId LayerOfSlot(int slot);
 
+// How a merged range evens an attribute that differs across it: the top-left value spreads over the range (the
+// diagonals are dropped), or every attribute goes back to the layer's default.
+enum class TXLEvening : uint8_t { AnchorValue, LayerDefault };
+
 // Flag of an invalidation that concerns only the lines around a rectangle.
 inline constexpr int kInvalidateBorder = 1;
 
@@ -127,8 +131,14 @@ public:
     void RemoveUnionsIn(const Rect& rect);
     void NormaliseUnionsIn(const Rect& rect);
     // Evens a range's attributes, clears the lines inside it and frees the cells it covers. O(what is stored in the
-    // range), but O(area) for an attribute whose top-left value is not the layer's default.
-    void Normalise(TXLUnion& range);
+    // range), but O(area) for spreading a top-left value that is not the layer's default.
+    void Normalise(TXLUnion& range, TXLEvening evening = TXLEvening::AnchorValue);
+    // At most the bytes that Normalise with TXLEvening::AnchorValue allocates for the range's attributes.
+    size_t EveningCost(const TXLUnion& range) const;
+    // Every range normalised.
+    void NormaliseUnions(TXLEvening evening);
+    // After reading: every range normalised against the layers read after it, its EveningCost charged first.
+    void NormaliseLoadedLayers(ByteReader& reader);
     // Gives a range a new rectangle: the ranges it meets go, then it is normalised (TXLUnion::SetRect).
     void Place(TXLUnion& range, const Rect& rect);
     // A cell anchoring a range is going: the range keeps no pointer to it.

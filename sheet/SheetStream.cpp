@@ -194,6 +194,14 @@ void TXLSection::ReadRows(ByteReader& reader)
     }
 }
 
+void TXLSection::NormaliseLoadedLayers(ByteReader& reader)
+{
+    for (const auto& range : Unions()) {
+        reader.Charge(EveningCost(*range), "the layers of a merged range");
+        Normalise(*range);
+    }
+}
+
 void TXLSection::AfterLoad()
 {
     if (!m_loadedStyles)
@@ -266,15 +274,25 @@ void TXLSheet::ReadLists(ByteReader& reader)
 
 void TXLSheet::ReadSections(ByteReader& reader)
 {
-    for (TXLSector sector : {sCols, sRows, sTitle, sClient})
-        if (SectionPresent(sector))
-            m_sections[sector]->ReadBlock(reader);
-    for (TXLSector sector : {sCols, sRows, sTitle, sClient}) {
-        TXLSection& section = *m_sections[sector];
-        for (TXLLayerId layer : kAttrLayers) {
-            bool uniform = true;
-            section.SetLayerDefault(layer, section.BaseStyle().GetAttr(SlotOfLayer(layer), uniform));
+    try {
+        for (TXLSector sector : {sCols, sRows, sTitle, sClient})
+            if (SectionPresent(sector))
+                m_sections[sector]->ReadBlock(reader);
+        for (TXLSector sector : {sCols, sRows, sTitle, sClient}) {
+            TXLSection& section = *m_sections[sector];
+            for (TXLLayerId layer : kAttrLayers) {
+                bool uniform = true;
+                section.SetLayerDefault(layer, section.BaseStyle().GetAttr(SlotOfLayer(layer), uniform));
+            }
         }
+        // The ranges were read before the layers, and against other defaults.
+        for (auto& section : m_sections)
+            section->NormaliseLoadedLayers(reader);
+    } catch (...) {
+        // What was read before the damage stays; evening it to the default costs nothing the stream must back.
+        for (auto& section : m_sections)
+            section->NormaliseUnions(TXLEvening::LayerDefault);
+        throw;
     }
     Notify([](IXLSheetUser* u) {
         u->SizesChanged(0, ptClient);
