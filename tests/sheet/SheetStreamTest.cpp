@@ -1,5 +1,6 @@
 // The sheet stream and whole-sheet files: exact bytes, round trips, and damaged input.
 #include "RecordingSheetUser.h"
+#include "StreamBytes.h"
 #include "cells/StringCell.h"
 #include "platform/ByteStream.h"
 #include "platform/ComponentStream.h"
@@ -22,26 +23,9 @@ std::string Bytes(std::initializer_list<int> values)
     return s;
 }
 
-std::string Int32(int32_t v)
-{
-    ByteWriter w;
-    w.WriteInt32(v);
-    return w.Data();
-}
-
-std::string DataOf(TXLSheet& sheet)
-{
-    ByteWriter writer;
-    sheet.WriteData(writer);
-    return writer.Take();
-}
-
-std::string FileOf(TXLSheet& sheet)
-{
-    ByteWriter writer;
-    sheet.SaveToStream(writer);
-    return writer.Take();
-}
+using test::DataOf;
+using test::FileOf;
+using test::Int32;
 
 void ReadInto(TXLSheet& sheet, const std::string& bytes)
 {
