@@ -589,13 +589,14 @@ void TXLPane::PaintPass(TXLCanvas& canvas, const Rect& paintRect, const Rect& ra
     context.ShowHint = m_owner.ShowHint();
     context.BorderLines = IsBody();
     context.PaintBackground = [this](TXLCanvas& c, const Rect& r) { PaintBackground(c, r); };
-    for (const auto& merged : m_section->Unions()) {
+    // A range reaching into the painted pixels has cells among those painted.
+    for (TXLUnion* merged : m_section->UnionsIntersecting(range)) {
         const Rect& cells = merged->GetRect();
         const Rect mergedPixels{m_cols.GetOffset(cells.left) - m_origin.x, m_rows.GetOffset(cells.top) - m_origin.y,
                                 m_cols.GetOffset(cells.right) - m_origin.x,
                                 m_rows.GetOffset(cells.bottom) - m_origin.y};
         if (mergedPixels.Intersects(paintRect))
-            context.Unions.push_back({merged.get(), mergedPixels});
+            context.Unions.push_back({merged, mergedPixels});
     }
     // Title strips show the body's selected columns (rows) raised.
     Rect raised;

@@ -161,13 +161,8 @@ private:
         return m_ctx.FrameOf ? m_ctx.FrameOf(p) : static_cast<TXLFrame>(Layer(kLayerFrame, p));
     }
 
-    bool InMergedRange(Point p) const
-    {
-        for (const TXLPaintContext::MergedRange& merged : m_ctx.Unions)
-            if (merged.Union->GetRect().Contains(p))
-                return true;
-        return false;
-    }
+    // A cell of a merged range is drawn with the range, if at all.
+    bool InMergedRange(Point p) const { return m_section.UnionAt(p, TXLAnchorRule::Include) != nullptr; }
 
     // Each cell whose colour differs from the base colour is filled with the grid-line pixels to its left and top
     // (its right and bottom ones are its own) and then kept out of the clip, so neither the background nor the

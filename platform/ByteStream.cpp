@@ -17,10 +17,32 @@ void ByteWriter::WriteDouble(double value)
     WriteLittleEndian(bits, 8);
 }
 
+namespace {
+
+int32_t CheckedLength(size_t length, const char* what)
+{
+    if (length > static_cast<size_t>(INT32_MAX))
+        throw EWriteError("Cannot write " + std::string(what) + " of " + std::to_string(length) +
+                          " bytes: its length field holds at most " + std::to_string(INT32_MAX));
+    return static_cast<int32_t>(length);
+}
+
+} // namespace
+
 void ByteWriter::WriteString(std::string_view bytes)
 {
-    WriteInt32(static_cast<int32_t>(bytes.size()));
+    WriteLength(bytes.size(), "a string");
     WriteBytes(bytes);
+}
+
+void ByteWriter::WriteLength(size_t length, const char* what)
+{
+    WriteInt32(CheckedLength(length, what));
+}
+
+void ByteWriter::PatchLength(size_t offset, size_t length, const char* what)
+{
+    PatchInt32(offset, CheckedLength(length, what));
 }
 
 // A patch reaching back past the buffer into bytes the sink already has: that part goes to the sink.

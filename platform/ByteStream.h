@@ -20,6 +20,12 @@ private:
     size_t m_offset;
 };
 
+// A length too large for its signed 32-bit field: the output cannot be written in its format at all.
+class EWriteError : public EPlatformError {
+public:
+    using EPlatformError::EPlatformError;
+};
+
 // Where a writer's bytes go once its buffer is full (a file, say); Overwrite changes bytes already appended.
 class ByteSink {
 public:
@@ -49,8 +55,12 @@ public:
         std::copy(bytes.begin(), bytes.end(), Room(bytes.size()));
         m_size += bytes.size();
     }
-    // A 32-bit byte count followed by the bytes, no terminator.
+    // A 32-bit byte count followed by the bytes, no terminator; EWriteError beyond 2^31 - 1 bytes.
     void WriteString(std::string_view bytes);
+    // A length field of 32 bits; beyond 2^31 - 1 (what a reader accepts) EWriteError naming what.
+    void WriteLength(size_t length, const char* what);
+    // The same check, for a length field at offset filled in afterwards.
+    void PatchLength(size_t offset, size_t length, const char* what);
     // Overwrite bytes already written, for length frames and flags filled in afterwards.
     void PatchInt32(size_t offset, int32_t value)
     {

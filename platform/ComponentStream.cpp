@@ -90,7 +90,7 @@ size_t ComponentWriter::BeginBinary(std::string_view name)
 
 void ComponentWriter::EndBinary(size_t lengthAt)
 {
-    m_writer.PatchInt32(lengthAt, static_cast<int32_t>(m_writer.Size() - lengthAt - 4));
+    m_writer.PatchLength(lengthAt, m_writer.Size() - lengthAt - 4, "a binary property");
 }
 
 std::string_view ComponentReader::ReadShortString(ByteReader& reader, const char* what)

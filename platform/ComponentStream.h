@@ -42,7 +42,8 @@ public:
     void WriteBoolean(std::string_view name, bool value);
     void WriteSet(std::string_view name, const std::vector<std::string>& members);
     void WriteBinary(std::string_view name, std::string_view bytes);
-    // A binary value written in place: BeginBinary returns the length field's offset for EndBinary.
+    // A binary value written in place: BeginBinary returns the length field's offset for EndBinary, which raises
+    // EWriteError when the value outgrew its 32-bit length.
     size_t BeginBinary(std::string_view name);
     void EndBinary(size_t lengthAt);
 

@@ -122,7 +122,7 @@ void WriteGraphic(ByteWriter& writer, const TXLGraphicData& graphic)
 {
     writer.WriteByte(static_cast<uint8_t>(graphic.ClassName.size()));
     writer.WriteBytes(graphic.ClassName);
-    writer.WriteInt32(static_cast<int32_t>(graphic.Bytes.size()));
+    writer.WriteLength(graphic.Bytes.size(), "a picture");
     writer.WriteBytes({reinterpret_cast<const char*>(graphic.Bytes.data()), graphic.Bytes.size()});
 }
 

@@ -22,8 +22,7 @@ TXLCell::~TXLCell()
     if (m_row->Index() >= 0)
         section.Sheet().InvalidateCells(section.Sector(), GetRect(), 0);
     if (HasFlag(kFlagAnchor))
-        if (TXLUnion* range = section.UnionOfCell(this))
-            range->SetAnchor(nullptr);
+        section.ForgetAnchor(this);
     section.RemoveHint(this);
 }
 

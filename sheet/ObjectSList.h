@@ -82,7 +82,7 @@ template <std::default_initializable L> void TListSList<L>::LoadFromStream(ByteR
     ByteReader probe = reader;
     ReadEntries(probe, [](int, ByteReader& r) { L().LoadFromStream(r); });
     ReadEntries(reader, [this](int index, ByteReader& r) {
-        r.Charge(this->DirectoryGrowth(index) + sizeof(L), "a sub-list");
+        r.Charge(this->StorageGrowth(index) + sizeof(L), "a sub-list");
         GetOrCreate(index)->LoadFromStream(r);
     });
 }

@@ -90,7 +90,7 @@ public:
     void SetFont(const TXLFontData& font) { Font().Assign(font); }
 
     // Props become empty, then every group is copied from source.
-    void Assign(TXLPersistent& source);
+    virtual void Assign(TXLPersistent& source);
     // Takes one group over from its provider without recording it as the object's own.
     void Inherit(TXLProp group, int members);
 

@@ -1,6 +1,7 @@
 // Attribute slots of cells and ranges, read from and written to the section's property layers.
 #include "sheet/ProCell.h"
 
+#include "sheet/ProRange.h"
 #include "sheet/Section.h"
 #include "sheet/Sheet.h"
 
@@ -50,6 +51,13 @@ void TXLProCell::SetHeight(int height)
 {
     const Rect r = GetRect();
     SetRect({r.left, r.top, r.right, ClampedSum(r.top, height)});
+}
+
+void TXLProCell::Assign(TXLPersistent& source)
+{
+    if (const auto* range = dynamic_cast<const TXLProRange*>(&source))
+        SetRect(range->GetRect());
+    TXLPersistent::Assign(source);
 }
 
 bool TXLProCell::IsSingle() const

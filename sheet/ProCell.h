@@ -28,6 +28,8 @@ public:
     // "Cell [c, r]" or "Cells [l, t : r, b]" in sheet coordinates.
     std::string GetNamePath() const;
 
+    // From a range proxy the rectangle is taken over first (a cell merges to the range's size), then every group.
+    void Assign(TXLPersistent& source) override;
     int32_t GetAttr(int slot, bool& uniform) const override;
     void SetAttr(int slot, int32_t value) override;
 };

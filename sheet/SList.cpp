@@ -22,12 +22,9 @@ void TSList::SaveToStream(ByteWriter& writer) const
     writer.WriteByte(0);
     writer.WriteInt32(Count());
     writer.WriteInt32(AllocatedBlocks());
-    for (int b = 0; b < DirectoryLength(); ++b) {
-        const Block* block = BlockAt(b);
-        if (!block)
-            continue;
+    for (int b = NextBlock(0); b >= 0; b = NextBlock(b + 1)) {
         writer.WriteInt32(b);
-        for (const int32_t item : *block)
+        for (const int32_t item : *BlockAt(b))
             writer.WriteInt32(item);
     }
 }
@@ -52,10 +49,7 @@ void TSList::ReadBlock(ByteReader& reader, Directory& directory)
     const int32_t number = reader.ReadInt32("sparse list block number");
     if (number < 0 || number >= kMaxSListBlocks)
         throw EReadError("sparse list block number " + std::to_string(number), at);
-    if (number >= directory.Length()) {
-        reader.Charge(static_cast<size_t>(number + 1 - directory.Length()) * sizeof(Block*), "a sparse list directory");
-        directory.Grow(number + 1);
-    }
+    reader.Charge(directory.Growth(number), "a sparse list directory");
     // One bounds check for the block's 16 items.
     const std::string_view bytes = reader.ReadBytes(kSListBlockItems * 4, "sparse list items");
     Block& block = directory.Ensure(number);

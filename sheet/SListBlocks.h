@@ -32,52 +32,168 @@ template <class T> struct SListItemTraits<std::unique_ptr<T>> {
     static View Look(const std::unique_ptr<T>& item) { return item.get(); }
 };
 
-// The blocks of a sparse list by number, owned, in the list's memory (its sheet's, or the heap).
+// The blocks of a sparse list by number, owned, in the list's memory (its sheet's, or the heap): a 16-way radix
+// tree whose height follows the highest number reached, a tree of height 0 being block 0 itself. Memory stays
+// proportional to the blocks present (a lone block at the far end costs four nodes), and the walks skip whole
+// empty subtrees.
 template <class Block> class SListDirectory {
 public:
-    explicit SListDirectory(std::pmr::memory_resource* memory) : m_blocks(memory) {}
-    SListDirectory(SListDirectory&& other) noexcept : m_blocks(std::move(other.m_blocks)) { other.m_blocks.clear(); }
+    explicit SListDirectory(std::pmr::memory_resource* memory) : m_memory(memory) {}
+    SListDirectory(SListDirectory&& other) noexcept
+        : m_memory(other.m_memory), m_root(std::exchange(other.m_root, nullptr)),
+          m_height(std::exchange(other.m_height, 0)), m_length(std::exchange(other.m_length, 0))
+    {
+    }
     // Both directories must live in the same memory: the blocks change owner, not place.
     SListDirectory& operator=(SListDirectory&& other) noexcept
     {
         Clear();
-        m_blocks = std::move(other.m_blocks);
-        other.m_blocks.clear();
+        m_root = std::exchange(other.m_root, nullptr);
+        m_height = std::exchange(other.m_height, 0);
+        m_length = std::exchange(other.m_length, 0);
         return *this;
     }
     ~SListDirectory() { Clear(); }
 
-    std::pmr::memory_resource* Memory() const { return m_blocks.get_allocator().resource(); }
-    int Length() const { return static_cast<int>(m_blocks.size()); }
-    // The block with this number, nil when not allocated.
-    Block* At(int number) const { return number < Length() ? m_blocks[number] : nullptr; }
-    void Grow(int length)
+    std::pmr::memory_resource* Memory() const { return m_memory; }
+    // One past the highest block number reached since the last Clear.
+    int Length() const { return m_length; }
+    // The block with this number, nil when not allocated. O(height), at most four steps.
+    Block* At(int number) const
     {
-        if (length > Length())
-            m_blocks.resize(static_cast<size_t>(length), nullptr);
+        if (number < 0 || number >= m_length)
+            return nullptr;
+        const void* p = m_root;
+        for (int level = m_height; level > 0 && p; --level)
+            p = static_cast<const Node*>(p)->child[Digit(number, level - 1)];
+        return static_cast<Block*>(const_cast<void*>(p));
     }
-    // The block with this number, allocated with every item nil when absent.
+    // The block with this number (0..kMaxSListBlocks - 1), allocated with every item nil when absent.
     Block& Ensure(int number)
     {
-        Grow(number + 1);
-        Block*& entry = m_blocks[number];
-        if (!entry)
-            entry = new (Memory()->allocate(sizeof(Block), alignof(Block))) Block{};
-        return *entry;
+        m_length = std::max(m_length, number + 1);
+        const int height = HeightFor(number);
+        if (!m_root)
+            m_height = height;
+        for (; m_height < height; ++m_height) {
+            Node* root = NewNode();
+            root->child[0] = m_root;
+            m_root = root;
+        }
+        // A slot holds a node of the level, or at level 0 a block.
+        void** slot = &m_root;
+        for (int level = m_height; level > 0; --level) {
+            if (!*slot)
+                *slot = NewNode();
+            slot = &static_cast<Node*>(*slot)->child[Digit(number, level - 1)];
+        }
+        if (!*slot)
+            *slot = new (m_memory->allocate(sizeof(Block), alignof(Block))) Block{};
+        return *static_cast<Block*>(*slot);
     }
-    // Destroys every block (and so the items still in them) and empties the directory.
+    // The bytes Ensure(number) would allocate: the missing nodes on the way and the block.
+    size_t Growth(int number) const
+    {
+        const int height = HeightFor(number);
+        if (!m_root)
+            return height * sizeof(Node) + sizeof(Block);
+        if (height > m_height) {
+            // New roots up to the height, and a new path below the top one: the number's top digit is not 0.
+            return (height - m_height + height - 1) * sizeof(Node) + sizeof(Block);
+        }
+        const void* p = m_root;
+        for (int level = m_height; level > 0; --level) {
+            p = static_cast<const Node*>(p)->child[Digit(number, level - 1)];
+            if (!p)
+                return (level - 1) * sizeof(Node) + sizeof(Block);
+        }
+        return 0;
+    }
+    // The lowest allocated block number at or above number, -1 when none. O(16 x height).
+    int NextFrom(int number) const
+    {
+        return m_root && number < Span(m_height) ? Next(m_root, m_height, 0, std::max(number, 0)) : -1;
+    }
+    // The highest allocated block number at or below number, -1 when none. O(16 x height).
+    int PreviousFrom(int number) const
+    {
+        return m_root && number >= 0 ? Previous(m_root, m_height, 0, std::min(number, Span(m_height) - 1)) : -1;
+    }
+    // Destroys every block (and so the items still in them) and every node; Length() becomes 0.
     void Clear()
     {
-        for (Block* block : m_blocks)
-            if (block) {
-                block->~Block();
-                Memory()->deallocate(block, sizeof(Block), alignof(Block));
-            }
-        m_blocks.clear();
+        if (m_root)
+            Free(m_root, m_height);
+        m_root = nullptr;
+        m_height = 0;
+        m_length = 0;
     }
 
 private:
-    std::pmr::vector<Block*> m_blocks;
+    static constexpr int kBits = 4;
+    static constexpr int kFanOut = 1 << kBits;
+    struct Node {
+        std::array<void*, kFanOut> child{};
+    };
+
+    static int Digit(int number, int level) { return (number >> (kBits * level)) & (kFanOut - 1); }
+    // Block numbers a subtree of this height covers.
+    static int Span(int height) { return 1 << (kBits * height); }
+    static int HeightFor(int number)
+    {
+        int height = 0;
+        while (number >= Span(height))
+            ++height;
+        return height;
+    }
+    Node* NewNode() { return new (m_memory->allocate(sizeof(Node), alignof(Node))) Node{}; }
+    // p is a subtree of the height covering the block numbers [base, base + Span(height)); number lies in it.
+    static int Next(const void* p, int height, int base, int number)
+    {
+        if (height == 0)
+            return base;
+        const Node& node = *static_cast<const Node*>(p);
+        for (int digit = Digit(number, height - 1); digit < kFanOut; ++digit) {
+            const int childBase = base + digit * Span(height - 1);
+            if (const void* child = node.child[digit])
+                if (const int found = Next(child, height - 1, childBase, std::max(number, childBase)); found >= 0)
+                    return found;
+        }
+        return -1;
+    }
+    static int Previous(const void* p, int height, int base, int number)
+    {
+        if (height == 0)
+            return base;
+        const Node& node = *static_cast<const Node*>(p);
+        for (int digit = Digit(number, height - 1); digit >= 0; --digit) {
+            const int childBase = base + digit * Span(height - 1);
+            const int childLast = childBase + Span(height - 1) - 1;
+            if (const void* child = node.child[digit])
+                if (const int found = Previous(child, height - 1, childBase, std::min(number, childLast)); found >= 0)
+                    return found;
+        }
+        return -1;
+    }
+    void Free(void* p, int height)
+    {
+        if (height == 0) {
+            Block* block = static_cast<Block*>(p);
+            block->~Block();
+            m_memory->deallocate(block, sizeof(Block), alignof(Block));
+            return;
+        }
+        Node* node = static_cast<Node*>(p);
+        for (void* child : node->child)
+            if (child)
+                Free(child, height - 1);
+        m_memory->deallocate(node, sizeof(Node), alignof(Node));
+    }
+
+    std::pmr::memory_resource* m_memory;
+    void* m_root = nullptr; // a Node, or at height 0 the block
+    int m_height = 0;
+    int m_length = 0;
 };
 
 // Maps indexes 0..kMaxSListIndex to items, spending memory only on the 16-index blocks that were written.
@@ -133,6 +249,8 @@ public:
     // first non-zero result and returns it; otherwise (and when all were visited) the result is 0. fn must not
     // modify the list.
     template <class Fn> int ForEach(Fn&& fn) const;
+    // ForEach over the items at [first, end) only, skipping missing blocks whole: O(blocks present there).
+    template <class Fn> int ForEachIn(int first, int end, Fn&& fn) const;
 
     bool IsEmpty() const { return m_last < 0; }
     // The highest index holding an item, -1 when none.
@@ -142,13 +260,10 @@ public:
     // Number of directory entries: one past the highest block ever reached since the last Clear.
     int DirectoryLength() const { return m_directory.Length(); }
     std::pmr::memory_resource* Memory() const { return m_directory.Memory(); }
-    // Bytes the directory grows by when index is stored (readers charge them against their stream).
-    size_t DirectoryGrowth(int index) const
-    {
-        const int needed = index / kSListBlockItems + 1;
-        return needed > DirectoryLength() ? (needed - DirectoryLength()) * sizeof(Block*) : 0;
-    }
-    // Number of allocated blocks, including blocks whose items were all set back to nil. O(DirectoryLength()).
+    // Bytes that storing at index (0..kMaxSListIndex) allocates: directory nodes and the block. Readers charge them
+    // against their stream.
+    size_t StorageGrowth(int index) const { return m_directory.Growth(index / kSListBlockItems); }
+    // Number of allocated blocks, including blocks whose items were all set back to nil. O(blocks).
     int AllocatedBlocks() const;
 
 protected:
@@ -170,6 +285,8 @@ protected:
     Item Exchange(int index, Item item);
     // The block with this number, nil when not allocated. Stays valid until Clear.
     const Block* BlockAt(int block) const;
+    // The lowest allocated block number at or above block, -1 when none.
+    int NextBlock(int block) const { return m_directory.NextFrom(block); }
     // Replaces the whole content by directory (at most kMaxSListBlocks entries) and sets Count().
     void AdoptBlocks(Directory directory, int count);
     // The lowest block written since the previous call (kMaxSListBlocks if none); for one summary kept by a subclass.
@@ -275,13 +392,23 @@ template <class ItemType> void BasicSList<ItemType>::Clear()
 
 template <class ItemType> template <class Fn> int BasicSList<ItemType>::ForEach(Fn&& fn) const
 {
-    const int blocks = m_last < 0 ? 0 : m_last / kSListBlockItems + 1;
-    for (int b = 0; b < blocks; ++b) {
-        const Block* block = m_directory.At(b);
-        if (!block)
-            continue;
-        for (int slot = 0; slot < kSListBlockItems; ++slot) {
-            const View item = SListItemTraits<Item>::Look((*block)[slot]);
+    return ForEachIn(0, m_last + 1, std::forward<Fn>(fn));
+}
+
+template <class ItemType> template <class Fn> int BasicSList<ItemType>::ForEachIn(int first, int end, Fn&& fn) const
+{
+    first = std::max(first, 0);
+    end = std::min(end, m_last + 1);
+    if (first >= end)
+        return 0;
+    const int lastBlock = (end - 1) / kSListBlockItems;
+    for (int b = m_directory.NextFrom(first / kSListBlockItems); b >= 0 && b <= lastBlock;
+         b = m_directory.NextFrom(b + 1)) {
+        const Block& block = *m_directory.At(b);
+        const int from = std::max(first - b * kSListBlockItems, 0);
+        const int to = std::min(end - b * kSListBlockItems, kSListBlockItems);
+        for (int slot = from; slot < to; ++slot) {
+            const View item = SListItemTraits<Item>::Look(block[slot]);
             if (item == View{})
                 continue;
             const int index = b * kSListBlockItems + slot;
@@ -298,8 +425,8 @@ template <class ItemType> template <class Fn> int BasicSList<ItemType>::ForEach(
 template <class ItemType> int BasicSList<ItemType>::AllocatedBlocks() const
 {
     int blocks = 0;
-    for (int b = 0; b < DirectoryLength(); ++b)
-        blocks += m_directory.At(b) != nullptr;
+    for (int b = m_directory.NextFrom(0); b >= 0; b = m_directory.NextFrom(b + 1))
+        ++blocks;
     return blocks;
 }
 
@@ -343,13 +470,13 @@ template <class ItemType> auto BasicSList<ItemType>::AllocatedSlot(int index) ->
 template <class ItemType> int BasicSList<ItemType>::LastAtOrBelow(int index) const
 {
     index = std::min(index, DirectoryLength() * kSListBlockItems - 1);
-    for (int b = index < 0 ? -1 : index / kSListBlockItems; b >= 0; --b) {
-        const Block* block = m_directory.At(b);
-        if (!block)
-            continue;
+    if (index < 0)
+        return -1;
+    for (int b = m_directory.PreviousFrom(index / kSListBlockItems); b >= 0; b = m_directory.PreviousFrom(b - 1)) {
+        const Block& block = *m_directory.At(b);
         const int top = b == index / kSListBlockItems ? index % kSListBlockItems : kSListBlockItems - 1;
         for (int slot = top; slot >= 0; --slot)
-            if (!IsNil((*block)[slot]))
+            if (!IsNil(block[slot]))
                 return b * kSListBlockItems + slot;
     }
     return -1;
@@ -375,7 +502,8 @@ template <class ItemType> void BasicSList<ItemType>::ShiftUp(int index, int by)
     for (int from = oldLast; from >= index; --from) {
         Block* block = MutableBlockAt(from / kSListBlockItems);
         if (!block) {
-            from -= from % kSListBlockItems; // the whole missing block in one step
+            // On to the top slot of the next allocated block below (none: the loop ends).
+            from = (m_directory.PreviousFrom(from / kSListBlockItems - 1) + 1) * kSListBlockItems;
             continue;
         }
         Item& slot = (*block)[from % kSListBlockItems];
@@ -397,13 +525,23 @@ template <class ItemType> void BasicSList<ItemType>::ShiftDown(int index, int by
 {
     const int oldLast = m_last;
     std::vector<Item> removed;
-    for (int i = index; i < index + by; ++i)
-        if (Block* block = MutableBlockAt(i / kSListBlockItems); block && !IsNil((*block)[i % kSListBlockItems]))
-            removed.push_back(std::exchange((*block)[i % kSListBlockItems], Item{}));
-    for (int from = index + by; from <= oldLast; ++from) {
+    const int end = index + by;
+    for (int b = m_directory.NextFrom(index / kSListBlockItems); b >= 0 && b * kSListBlockItems < end;
+         b = m_directory.NextFrom(b + 1)) {
+        Block& block = *MutableBlockAt(b);
+        const int to = std::min(end - b * kSListBlockItems, kSListBlockItems);
+        for (int slot = std::max(index - b * kSListBlockItems, 0); slot < to; ++slot)
+            if (!IsNil(block[slot]))
+                removed.push_back(std::exchange(block[slot], Item{}));
+    }
+    for (int from = end; from <= oldLast; ++from) {
         Block* block = MutableBlockAt(from / kSListBlockItems);
         if (!block) {
-            from += kSListBlockItems - 1 - from % kSListBlockItems; // the whole missing block in one step
+            // On to the first slot of the next allocated block (none: the loop ends).
+            const int next = m_directory.NextFrom(from / kSListBlockItems + 1);
+            if (next < 0)
+                break;
+            from = next * kSListBlockItems - 1;
             continue;
         }
         Item& slot = (*block)[from % kSListBlockItems];

@@ -19,6 +19,15 @@ bool IsLineLayer(TXLLayerId layer)
     return layer == kLayerVertLines || layer == kLayerHorzLines;
 }
 
+// A diagonal that differs across a merged range is dropped rather than spread.
+bool IsBiasLayer(TXLLayerId layer)
+{
+    return layer == kLayerBias1 || layer == kLayerBias2;
+}
+
+// What an attribute item stored at a new position takes at most: its share of a block and of the nodes above it.
+constexpr size_t kStoredItemBytes = 5;
+
 [[noreturn]] void OutsideTheModel(Point p)
 {
     throw EXLGridError("Cell position (" + std::to_string(p.x) + ", " + std::to_string(p.y) +
@@ -28,6 +37,23 @@ bool IsLineLayer(TXLLayerId layer)
 bool IsStorable(Point p)
 {
     return p.x >= 0 && p.y >= 0 && p.x <= kMaxSListIndex && p.y <= kMaxSListIndex;
+}
+
+// The sub-lists (or rows) present at [first, end), collected first so that the caller may change them.
+template <class List> auto ListsIn(List& lists, int first, int end)
+{
+    std::vector<decltype(lists.Get(0))> found;
+    lists.ForEachIn(first, end, [&](int, auto* list) { found.push_back(list); });
+    return found;
+}
+
+// Every item stored at [first, end) of an integer list goes (reads as the default again).
+void ClearItemsIn(TSList& list, int first, int end)
+{
+    std::vector<int> indexes;
+    list.ForEachIn(first, end, [&](int index, int32_t) { indexes.push_back(index); });
+    for (int index : indexes)
+        list.Put(index, 0);
 }
 
 } // namespace
@@ -143,10 +169,8 @@ TXLCell& TXLSection::InsertCell(Point p, const TXLCellClass* cls)
         OutsideTheModel(p);
     std::unique_ptr<TXLCell> created = CreateCell(cls);
     TXLUnion* range = UnionAt(p, TXLAnchorRule::Include);
-    if (range && range->GetRect().TopLeft() == p) {
-        range->SetAnchor(created.get());
-        created->SetFlag(kFlagAnchor, true);
-    }
+    if (range && range->GetRect().TopLeft() == p)
+        SetAnchor(*range, created.get());
     TXLCell& cell = GetOrCreate(p.y)->PutCell(p.x, std::move(created));
     if (m_baseStyle->GetCellClass() == cell.GetCellClass())
         cell.ShareFormat(*m_baseStyle);
@@ -194,15 +218,9 @@ TXLCell& TXLSection::ReplaceCell(Point p, const TXLCellClass* cls)
 
 void TXLSection::FreeCellsIn(const Rect& rect)
 {
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        TXLRow* row = Get(y);
-        if (!row)
-            continue;
+    for (TXLRow* row : ListsIn(*this, rect.top, rect.bottom)) {
         std::vector<int> cols;
-        row->ForEach([&](int x, TXLCell*) {
-            if (x >= rect.left && x < rect.right)
-                cols.push_back(x);
-        });
+        row->ForEachIn(rect.left, rect.right, [&](int x, TXLCell*) { cols.push_back(x); });
         for (int x : cols)
             row->Put(x, nullptr);
     }
@@ -261,6 +279,24 @@ int32_t TXLSection::GetLayerValue(TXLLayerId layer, int col, int row) const
     return list ? list->GetValue(col) : AttrLayer(layer).Default();
 }
 
+bool TXLSection::IsUniform(TXLLayerId layer, const Rect& rect) const
+{
+    if (rect.IsEmpty())
+        return true;
+    const TXLLayer& attrs = AttrLayer(layer);
+    const int32_t first = GetLayerValue(layer, rect.left, rect.top);
+    // Positions without a stored item hold the default: with any other first value every position must be stored.
+    int64_t stored = 0;
+    bool same = true;
+    for (const TDefSList* list : ListsIn(attrs, rect.top, rect.bottom))
+        list->ForEachIn(rect.left, rect.right, [&](int x, int32_t) {
+            ++stored;
+            same = same && list->GetValue(x) == first;
+            return same ? 0 : 1;
+        });
+    return same && (first == attrs.Default() || stored == int64_t{rect.Width()} * rect.Height());
+}
+
 int32_t TXLSection::LayerDefault(TXLLayerId layer) const
 {
     return IsLineLayer(layer) ? 0 : AttrLayer(layer).Default();
@@ -269,9 +305,14 @@ int32_t TXLSection::LayerDefault(TXLLayerId layer) const
 void TXLSection::SetLayerArea(TXLLayerId layer, const Rect& rect, int32_t value)
 {
     TXLLayer& attrs = AttrLayer(layer);
-    const bool isDefault = value == attrs.Default();
+    if (value == attrs.Default()) {
+        // The default is stored as nothing: only the items stored there go.
+        for (TDefSList* list : ListsIn(attrs, rect.top, rect.bottom))
+            ClearItemsIn(*list, rect.left, rect.right);
+        return;
+    }
     for (int y = rect.top; y < rect.bottom; ++y) {
-        TDefSList* list = isDefault ? attrs.Get(y) : attrs.GetOrCreate(y);
+        TDefSList* list = attrs.GetOrCreate(y);
         if (!list)
             continue;
         for (int x = rect.left; x < rect.right; ++x)
@@ -292,8 +333,13 @@ void TXLSection::SetAreaAttr(TXLLayerId layer, Rect rect, int32_t value)
 void TXLSection::SetLines(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value)
 {
     TListSList<TSList>& lines = LineLayer(layer);
+    if (value == 0) {
+        for (TSList* list : ListsIn(lines, outerFirst, outerEnd))
+            ClearItemsIn(*list, innerFirst, innerEnd);
+        return;
+    }
     for (int o = outerFirst; o < outerEnd; ++o) {
-        TSList* list = value != 0 ? lines.GetOrCreate(o) : lines.Get(o);
+        TSList* list = lines.GetOrCreate(o);
         if (!list)
             continue;
         for (int i = innerFirst; i < innerEnd; ++i)
@@ -307,22 +353,22 @@ int32_t TXLSection::ReadUniform(TXLLayerId layer, int outerFirst, int outerEnd, 
     uniform = true;
     if (outerFirst >= outerEnd || innerFirst >= innerEnd)
         return 0;
-    const TListSList<TSList>& lines = LineLayer(layer);
+    // Absent lines are 0: only the stored ones are visited, and counting them tells whether any position is absent.
+    const int64_t positions = int64_t{outerEnd - outerFirst} * (innerEnd - innerFirst);
+    int64_t stored = 0;
+    int32_t lowest = INT32_MAX;
     int32_t largest = INT32_MIN;
-    int32_t previousFirst = 0;
-    for (int o = outerFirst; o < outerEnd; ++o) {
-        const TSList* list = lines.Get(o);
-        const int32_t first = list ? list->Get(innerFirst) : 0;
-        if (o > outerFirst && first != previousFirst)
-            uniform = false;
-        previousFirst = first;
-        for (int i = innerEnd - 1; i >= innerFirst; --i) {
-            const int32_t v = list ? list->Get(i) : 0;
+    for (const TSList* list : ListsIn(LineLayer(layer), outerFirst, outerEnd))
+        list->ForEachIn(innerFirst, innerEnd, [&](int, int32_t v) {
+            ++stored;
+            lowest = std::min(lowest, v);
             largest = std::max(largest, v);
-            if (v != first)
-                uniform = false;
-        }
+        });
+    if (stored < positions) {
+        lowest = std::min(lowest, 0);
+        largest = std::max(largest, 0);
     }
+    uniform = lowest == largest;
     return largest;
 }
 
@@ -334,39 +380,67 @@ void TXLSection::SetLayerDefault(TXLLayerId layer, int32_t value)
     m_sheet.CellsChanged(m_sector, nullptr);
 }
 
+const std::vector<std::unique_ptr<TXLUnion>>& TXLSection::Unions() const
+{
+    if (m_unionHoles > 0)
+        CompactUnions();
+    return m_unions;
+}
+
+void TXLSection::CompactUnions() const
+{
+    size_t kept = 0;
+    for (auto& range : m_unions)
+        if (range) {
+            range->m_slot = kept;
+            m_unions[kept++] = std::move(range);
+        }
+    m_unions.resize(kept);
+    m_unionHoles = 0;
+}
+
 TXLUnion* TXLSection::UnionAt(Point p, TXLAnchorRule anchor) const
 {
-    for (auto it = m_unions.rbegin(); it != m_unions.rend(); ++it) {
-        const Rect& r = (*it)->GetRect();
-        if (r.Contains(p) && (anchor == TXLAnchorRule::Include || r.TopLeft() != p))
-            return it->get();
-    }
-    return nullptr;
+    if (m_unionIndex.IsEmpty())
+        return nullptr;
+    TXLUnion* range = m_unionIndex.At(p);
+    if (range && anchor == TXLAnchorRule::Exclude && range->GetRect().TopLeft() == p)
+        return nullptr;
+    return range;
 }
 
 TXLUnion* TXLSection::UnionOfCell(const TXLCell* cell) const
 {
-    for (auto it = m_unions.rbegin(); it != m_unions.rend(); ++it)
-        if ((*it)->Anchor() == cell)
-            return it->get();
-    return nullptr;
+    const auto it = m_anchors.find(cell);
+    return it == m_anchors.end() ? nullptr : it->second;
 }
 
 TXLUnion* TXLSection::FirstIntersecting(const Rect& rect, const TXLUnion* except) const
 {
-    for (const auto& range : m_unions)
-        if (range.get() != except && range->GetRect().Intersects(rect))
-            return range.get();
-    return nullptr;
+    TXLUnion* found = nullptr;
+    m_unionIndex.ForEachIntersecting(rect, [&](TXLUnion& range) {
+        if (&range != except)
+            found = &range;
+        return found == nullptr;
+    });
+    return found;
+}
+
+std::vector<TXLUnion*> TXLSection::UnionsIntersecting(const Rect& rect) const
+{
+    std::vector<TXLUnion*> found;
+    m_unionIndex.ForEachIntersecting(rect, [&](TXLUnion& range) {
+        found.push_back(&range);
+        return true;
+    });
+    return found;
 }
 
 Rect TXLSection::ExpandToUnions(Rect rect) const
 {
-    for (bool grown = true; grown;) {
+    for (bool grown = !m_unionIndex.IsEmpty(); grown;) {
         grown = false;
-        for (const auto& range : m_unions) {
-            if (!range->GetRect().Intersects(rect))
-                continue;
+        for (const TXLUnion* range : UnionsIntersecting(rect)) {
             const Rect wider = rect.Union(range->GetRect());
             if (wider != rect) {
                 rect = wider;
@@ -379,7 +453,8 @@ Rect TXLSection::ExpandToUnions(Rect rect) const
 
 bool TXLSection::IsUnionRect(const Rect& rect) const
 {
-    return std::any_of(m_unions.begin(), m_unions.end(), [&](const auto& r) { return r->GetRect() == rect; });
+    const TXLUnion* range = UnionAt(rect.TopLeft(), TXLAnchorRule::Include);
+    return range && range->GetRect() == rect;
 }
 
 void TXLSection::Merge(Rect rect)
@@ -398,44 +473,90 @@ TXLUnion& TXLSection::AddUnion(const Rect& rect, TXLCell* cell)
     if (!cell)
         if (const TXLRow* row = Get(topLeft.y))
             cell = row->Get(topLeft.x);
-    if (cell)
-        cell->SetFlag(kFlagAnchor, true);
-    m_unions.push_back(std::make_unique<TXLUnion>(*this, topLeft, cell));
-    TXLUnion& range = *m_unions.back();
+    auto owned = std::make_unique<TXLUnion>(*this, topLeft, nullptr);
+    TXLUnion& range = *owned;
+    range.m_slot = m_unions.size();
+    m_unions.push_back(std::move(owned));
+    SetAnchor(range, cell);
     range.SetRect(rect);
     return range;
 }
 
+void TXLSection::SetAnchor(TXLUnion& range, TXLCell* cell)
+{
+    if (range.m_anchor)
+        m_anchors.erase(range.m_anchor);
+    range.m_anchor = cell;
+    if (cell) {
+        cell->SetFlag(kFlagAnchor, true);
+        m_anchors[cell] = &range;
+    }
+}
+
+void TXLSection::ForgetAnchor(const TXLCell* cell)
+{
+    if (TXLUnion* range = UnionOfCell(cell)) {
+        range->m_anchor = nullptr;
+        m_anchors.erase(cell);
+    }
+}
+
+void TXLSection::Place(TXLUnion& range, const Rect& rect)
+{
+    if (!range.m_rect.IsEmpty())
+        m_unionIndex.Erase(range);
+    range.m_rect = rect;
+    if (rect.IsEmpty())
+        return;
+    RemoveUnions(UnionsIntersecting(rect));
+    m_unionIndex.Insert(range);
+    Normalise(range);
+}
+
 void TXLSection::RemoveUnion(TXLUnion* range)
 {
-    const auto it = std::find_if(m_unions.begin(), m_unions.end(), [&](const auto& r) { return r.get() == range; });
-    if (it == m_unions.end())
-        return;
-    std::unique_ptr<TXLUnion> owned = std::move(*it);
-    m_unions.erase(it);
-    m_sheet.InvalidateCells(m_sector, owned->GetRect(), 0);
-    if (TXLCell* anchor = owned->Anchor()) {
-        anchor->SetFlag(kFlagAnchor, false);
-        if (anchor->HasFlag(kFlagEditing))
-            m_sheet.CellRemoved(*anchor);
+    if (range && range->m_slot < m_unions.size() && m_unions[range->m_slot].get() == range)
+        RemoveUnions({range});
+}
+
+void TXLSection::RemoveUnions(const std::vector<TXLUnion*>& ranges)
+{
+    std::vector<std::unique_ptr<TXLUnion>> removed;
+    for (TXLUnion* range : ranges) {
+        m_unionIndex.Erase(*range);
+        if (range->m_anchor)
+            m_anchors.erase(range->m_anchor);
+        removed.push_back(std::move(m_unions[range->m_slot]));
+        ++m_unionHoles;
+    }
+    // Holes are closed once they are the larger part of the list, so that removing stays O(1) per range.
+    if (m_unionHoles > m_unions.size() / 2)
+        CompactUnions();
+    for (const auto& owned : removed) {
+        m_sheet.InvalidateCells(m_sector, owned->GetRect(), 0);
+        if (TXLCell* anchor = owned->Anchor()) {
+            anchor->SetFlag(kFlagAnchor, false);
+            if (anchor->HasFlag(kFlagEditing))
+                m_sheet.CellRemoved(*anchor);
+        }
     }
 }
 
 void TXLSection::RemoveUnionsIn(const Rect& rect)
 {
-    while (TXLUnion* range = FirstIntersecting(rect, nullptr))
-        RemoveUnion(range);
+    RemoveUnions(UnionsIntersecting(rect));
+}
+
+void TXLSection::NormaliseUnions(TXLEvening evening)
+{
+    for (const auto& range : Unions())
+        Normalise(*range, evening);
 }
 
 void TXLSection::NormaliseUnionsIn(const Rect& rect)
 {
-    std::vector<TXLUnion*> touched;
-    for (const auto& range : m_unions)
-        if (range->GetRect().Intersects(rect))
-            touched.push_back(range.get());
-    for (TXLUnion* range : touched)
-        if (std::any_of(m_unions.begin(), m_unions.end(), [&](const auto& r) { return r.get() == range; }))
-            Normalise(*range);
+    for (TXLUnion* range : UnionsIntersecting(rect))
+        Normalise(*range);
 }
 
 void TXLSection::ClearLineRun(TXLLayerId layer, int outer, int innerFirst, int innerEnd, bool& cleared)
@@ -448,11 +569,21 @@ void TXLSection::ClearLineRun(TXLLayerId layer, int outer, int innerFirst, int i
     cleared = true;
 }
 
-void TXLSection::Normalise(TXLUnion& range)
+size_t TXLSection::EveningCost(const TXLUnion& range) const
+{
+    const Rect& r = range.GetRect();
+    size_t cost = 0;
+    for (TXLLayerId layer : kAttrLayers)
+        if (!IsBiasLayer(layer) && GetLayerValue(layer, r.left, r.top) != AttrLayer(layer).Default() &&
+            !IsUniform(layer, r))
+            cost += size_t(r.Width()) * size_t(r.Height()) * kStoredItemBytes +
+                    size_t(r.Height()) * (sizeof(TDefSList) + kStoredItemBytes * kSListBlockItems);
+    return cost;
+}
+
+void TXLSection::Normalise(TXLUnion& range, TXLEvening evening)
 {
     const Rect r = range.GetRect();
-    while (TXLUnion* other = FirstIntersecting(r, &range))
-        RemoveUnion(other);
     bool edgeCleared = false;
     ClearLineRun(kLayerVertLines, r.left, r.top, r.bottom, edgeCleared);
     ClearLineRun(kLayerVertLines, r.right, r.top, r.bottom, edgeCleared);
@@ -460,16 +591,11 @@ void TXLSection::Normalise(TXLUnion& range)
     ClearLineRun(kLayerHorzLines, r.bottom, r.left, r.right, edgeCleared);
     SetLines(kLayerVertLines, r.left + 1, r.right, r.top, r.bottom, 0);
     SetLines(kLayerHorzLines, r.top + 1, r.bottom, r.left, r.right, 0);
-    for (TXLLayerId layer : {kLayerColor, kLayerFrame, kLayerStyles, kLayerLayout})
-        SetLayerArea(layer, r, GetLayerValue(layer, r.left, r.top));
-    for (TXLLayerId layer : {kLayerBias1, kLayerBias2}) {
-        const int32_t first = GetLayerValue(layer, r.left, r.top);
-        bool same = true;
-        for (int y = r.top; y < r.bottom && same; ++y)
-            for (int x = r.left; x < r.right && same; ++x)
-                same = GetLayerValue(layer, x, y) == first;
-        if (!same)
-            SetLayerArea(layer, r, AttrLayer(layer).Default());
+    for (TXLLayerId layer : kAttrLayers) {
+        if (IsUniform(layer, r))
+            continue;
+        const bool spread = evening == TXLEvening::AnchorValue && !IsBiasLayer(layer);
+        SetLayerArea(layer, r, spread ? GetLayerValue(layer, r.left, r.top) : AttrLayer(layer).Default());
     }
     if (edgeCleared)
         m_sheet.InvalidateCells(m_sector, r, kInvalidateBorder);
@@ -490,8 +616,9 @@ void TXLSection::Truncate(TXLAxis axis, int count)
         SetCount(count);
     else
         ForEach([count](int, TXLRow* row) { row->SetCount(count); });
-    for (int i = static_cast<int>(m_unions.size()) - 1; i >= 0; --i) {
-        TXLUnion* range = m_unions[i].get();
+    const Rect beyond = axis == sCols ? Rect{count, 0, kMaxSListIndex + 1, kMaxSListIndex + 1}
+                                      : Rect{0, count, kMaxSListIndex + 1, kMaxSListIndex + 1};
+    for (TXLUnion* range : UnionsIntersecting(beyond)) {
         Rect r = range->GetRect();
         const int start = axis == sCols ? r.left : r.top;
         int& end = axis == sCols ? r.right : r.bottom;
@@ -597,7 +724,10 @@ void TXLSection::Clear()
     for (auto& attrs : m_attrs)
         attrs.Clear();
     m_hints.clear();
+    m_unionIndex.Clear();
+    m_anchors.clear();
     m_unions.clear();
+    m_unionHoles = 0;
 }
 
 void TXLSection::ItemsMoved(int first, int last)
@@ -609,25 +739,36 @@ void TXLSection::ItemsMoved(int first, int last)
 
 std::string TXLSection::CheckInvariants() const
 {
-    for (size_t i = 0; i < m_unions.size(); ++i) {
-        const Rect r = m_unions[i]->GetRect();
-        for (size_t j = i + 1; j < m_unions.size(); ++j)
-            if (r.Intersects(m_unions[j]->GetRect()))
-                return "merged ranges " + std::to_string(i) + " and " + std::to_string(j) + " overlap";
-        for (int y = r.top; y < r.bottom; ++y) {
-            for (int x = r.left; x < r.right; ++x) {
-                const TXLRow* row = Get(y);
-                const TXLCell* cell = row ? row->Get(x) : nullptr;
-                if (cell && (x != r.left || y != r.top))
-                    return "a cell inside merged range " + std::to_string(i) + " is not its anchor";
-                for (TXLLayerId layer : kAttrLayers)
-                    if (GetLayerValue(layer, x, y) != GetLayerValue(layer, r.left, r.top))
-                        return "layer " + std::to_string(layer) + " is not uniform in range " + std::to_string(i);
-                if ((x > r.left && GetLayerValue(kLayerVertLines, x, y) != 0) ||
-                    (y > r.top && GetLayerValue(kLayerHorzLines, x, y) != 0))
-                    return "a line inside merged range " + std::to_string(i);
-            }
-        }
+    const auto& unions = Unions();
+    for (size_t i = 0; i < unions.size(); ++i) {
+        const TXLUnion& range = *unions[i];
+        const Rect r = range.GetRect();
+        const std::string which = "merged range " + std::to_string(i);
+        if (r.IsEmpty())
+            continue;
+        for (const TXLUnion* other : UnionsIntersecting(r))
+            if (other != &range)
+                return which + " overlaps another";
+        if (m_unionIndex.At(r.TopLeft()) != &range)
+            return which + " is missing from the index";
+        const TXLRow* anchorRow = Get(r.top);
+        if ((anchorRow ? anchorRow->Get(r.left) : nullptr) != range.Anchor() ||
+            (range.Anchor() && UnionOfCell(range.Anchor()) != &range))
+            return which + " does not anchor at the cell of its top-left";
+        for (const TXLRow* row : ListsIn(*this, r.top, r.bottom))
+            if (row->ForEachIn(r.left, r.right, [&](int x, TXLCell*) { return x != r.left || row->Index() != r.top; }))
+                return "a cell inside " + which + " is not its anchor";
+        for (TXLLayerId layer : kAttrLayers)
+            if (!IsUniform(layer, r))
+                return "layer " + std::to_string(layer) + " is not uniform in " + which;
+        const auto anyLine = [](const TListSList<TSList>& lines, int outerFirst, int outerEnd, int first, int end) {
+            return lines.ForEachIn(outerFirst, outerEnd, [&](int, TSList* list) {
+                return list->ForEachIn(first, end, [](int, int32_t) { return 1; });
+            });
+        };
+        if (anyLine(LineLayer(kLayerVertLines), r.left + 1, r.right, r.top, r.bottom) ||
+            anyLine(LineLayer(kLayerHorzLines), r.top + 1, r.bottom, r.left, r.right))
+            return "a line inside " + which;
     }
     return {};
 }

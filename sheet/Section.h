@@ -4,6 +4,7 @@
 #include "sheet/ProZeroSList.h"
 #include "sheet/Row.h"
 #include "sheet/Union.h"
+#include "sheet/UnionIndex.h"
 
 #include <functional>
 #include <string>
@@ -35,6 +36,10 @@ inline constexpr TXLLayerId kAttrLayers[] = {kLayerBias1, kLayerBias2,  kLayerCo
                                              kLayerFrame, kLayerStyles, kLayerLayout};
 // The layer that stores an attribute slot.
 TXLLayerId LayerOfSlot(int slot);
+
+// How a merged range evens an attribute that differs across it: the top-left value spreads over the range (the
+// diagonals are dropped), or every attribute goes back to the layer's default.
+enum class TXLEvening : uint8_t { AnchorValue, LayerDefault };
 
 // Flag of an invalidation that concerns only the lines around a rectangle.
 inline constexpr int kInvalidateBorder = 1;
@@ -91,25 +96,30 @@ public:
 
     // Layers.
     int32_t GetLayerValue(TXLLayerId layer, int col, int row) const;
-    // Every position of rect (layers 2..7) gets value.
+    // Every position of rect (layers 2..7) gets value: O(area), or for the layer's default O(items stored there).
     void SetLayerArea(TXLLayerId layer, const Rect& rect, int32_t value);
     // SetLayerArea over rect grown to whole merged ranges (clNone meaning the base colour), then repaint.
     void SetAreaAttr(TXLLayerId layer, Rect rect, int32_t value);
-    // Lines of layer 0 or 1 at outer indexes [outerFirst, outerEnd) and inner [innerFirst, innerEnd).
+    // Lines of layer 0 or 1 at outer indexes [outerFirst, outerEnd) and inner [innerFirst, innerEnd): O(area), or for
+    // 0 (no line) O(lines stored there).
     void SetLines(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd, int32_t value);
-    // The largest value over the ranges; uniform tells whether all positions hold the same.
+    // The largest value over the ranges; uniform tells whether all positions hold the same. O(lines stored there).
     int32_t ReadUniform(TXLLayerId layer, int outerFirst, int outerEnd, int innerFirst, int innerEnd,
                         bool& uniform) const;
     // Layers 2..7: the default of every existing sub-list; then the users hear of the change.
     void SetLayerDefault(TXLLayerId layer, int32_t value);
     int32_t LayerDefault(TXLLayerId layer) const;
 
-    // Merged ranges, in creation order.
-    const std::vector<std::unique_ptr<TXLUnion>>& Unions() const { return m_unions; }
-    // The newest range containing p (with TXLAnchorRule::Exclude, not starting at p).
+    // Merged ranges, in creation order (the order they are written in). O(ranges) after a removal, else O(1).
+    const std::vector<std::unique_ptr<TXLUnion>>& Unions() const;
+    // The range containing p (with TXLAnchorRule::Exclude, not starting at p). O(log ranges) per row level in use.
     TXLUnion* UnionAt(Point p, TXLAnchorRule anchor) const;
+    // The range the cell anchors, or nullptr. O(1).
     TXLUnion* UnionOfCell(const TXLCell* cell) const;
+    // A range intersecting rect other than except, or nullptr.
     TXLUnion* FirstIntersecting(const Rect& rect, const TXLUnion* except) const;
+    // Every range intersecting rect, in the index's order: O(log ranges) per row block holding ranges, and per range.
+    std::vector<TXLUnion*> UnionsIntersecting(const Rect& rect) const;
     // rect grown by every range it intersects until it grows no more.
     Rect ExpandToUnions(Rect rect) const;
     bool IsUnionRect(const Rect& rect) const;
@@ -120,8 +130,19 @@ public:
     void RemoveUnion(TXLUnion* range);
     void RemoveUnionsIn(const Rect& rect);
     void NormaliseUnionsIn(const Rect& rect);
-    // Evens a range's attributes, clears the lines inside it and frees the cells it covers.
-    void Normalise(TXLUnion& range);
+    // Evens a range's attributes, clears the lines inside it and frees the cells it covers. O(what is stored in the
+    // range), but O(area) for spreading a top-left value that is not the layer's default.
+    void Normalise(TXLUnion& range, TXLEvening evening = TXLEvening::AnchorValue);
+    // At most the bytes that Normalise with TXLEvening::AnchorValue allocates for the range's attributes.
+    size_t EveningCost(const TXLUnion& range) const;
+    // Every range normalised.
+    void NormaliseUnions(TXLEvening evening);
+    // After reading: every range normalised against the layers read after it, its EveningCost charged first.
+    void NormaliseLoadedLayers(ByteReader& reader);
+    // Gives a range a new rectangle: the ranges it meets go, then it is normalised (TXLUnion::SetRect).
+    void Place(TXLUnion& range, const Rect& rect);
+    // A cell anchoring a range is going: the range keeps no pointer to it.
+    void ForgetAnchor(const TXLCell* cell);
     // Drops everything at and beyond count on the axis: cells (and rows), and ranges; layers and hints stay.
     void Truncate(TXLAxis axis, int count);
 
@@ -169,15 +190,26 @@ private:
     std::vector<TXLCell*> CellsBasedOn(const TXLStyle* style) const;
     TXLCell& InsertCell(Point p, const TXLCellClass* cls);
     void ClearLineRun(TXLLayerId layer, int outer, int innerFirst, int innerEnd, bool& cleared);
+    // Whether every position of rect holds the same value of an attribute layer. O(items stored there).
+    bool IsUniform(TXLLayerId layer, const Rect& rect) const;
     void WriteRows(ByteWriter& writer) const;
     void ReadRows(ByteReader& reader);
     void ReadUnions(ByteReader& reader);
+    void SetAnchor(TXLUnion& range, TXLCell* cell);
+    // Takes the ranges out of the index and the list, then tells of each as RemoveUnion does.
+    void RemoveUnions(const std::vector<TXLUnion*>& ranges);
+    // Closes the holes removed ranges left in the list.
+    void CompactUnions() const;
 
     TXLSheet& m_sheet;
     TXLSector m_sector;
     TXLBaseStyle* m_baseStyle = nullptr;
     bool m_loadedStyles = false; // a cell was read with a style index that AfterLoad must bind
-    std::vector<std::unique_ptr<TXLUnion>> m_unions;
+    // In creation order; a removed range leaves a null hole until the list is compacted.
+    mutable std::vector<std::unique_ptr<TXLUnion>> m_unions;
+    mutable size_t m_unionHoles = 0;
+    TXLUnionIndex m_unionIndex;
+    std::unordered_map<const TXLCell*, TXLUnion*> m_anchors;
     std::unordered_map<const TXLCell*, std::string> m_hints;
     TListSList<TSList> m_lines[2];
     TXLLayer m_attrs[kLayerCount - kLayerBias1];

@@ -142,6 +142,14 @@ void TXLSheet::SetDefaultSize(TXLAxis axis, int size)
         if (sizes.Default() == size && sizes.IsEmpty())
             continue;
         sizes.SetDefault(size); // drops the explicit sizes, keeps the count
+        // A hidden item stays hidden; its remembered size is dropped too, to the new default.
+        TXLSizeList& hidden = m_hidden[axis][part];
+        std::vector<int> hiddenItems;
+        hidden.ForEach([&](int pos, int32_t) { hiddenItems.push_back(pos); });
+        for (int pos : hiddenItems) {
+            hidden.SetValue(pos, std::max(1, size));
+            sizes.SetValue(pos, 0);
+        }
         Notify([&](IXLSheetUser* u) { u->SizesChanged(AxisBit(axis), part); });
     }
 }
@@ -157,11 +165,20 @@ void TXLSheet::SetMaxSize(TXLAxis axis, int size)
         SetDefaultSize(axis, size);
         return;
     }
-    const int titles = m_sizes[axis][0].Count();
-    const int count = m_sizes[axis][1].Count();
-    for (int index = -titles; index < count; ++index)
-        if (GetSize(index, axis) > size)
-            SetSize(index, axis, size);
+    // At or above the default only explicit sizes, shown or remembered for hidden items, can exceed the maximum.
+    const int titles = m_sizes[axis][ptTitles].Count();
+    std::vector<int> larger;
+    for (TXLPart part : {ptTitles, ptClient}) {
+        const int first = part == ptTitles ? -titles : 0;
+        const int count = m_sizes[axis][part].Count();
+        for (const auto* list : {&m_sizes[axis][part], &m_hidden[axis][part]})
+            list->ForEachIn(0, count, [&](int pos, int32_t) {
+                if (GetSize(first + pos, axis) > size)
+                    larger.push_back(first + pos);
+            });
+    }
+    for (int index : larger)
+        SetSize(index, axis, size);
 }
 
 std::pair<TXLPart, int> TXLSheet::PartOf(int index, TXLAxis axis) const

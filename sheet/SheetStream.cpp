@@ -14,6 +14,8 @@ constexpr int32_t kEndOfList = -1;
 // Section flags: bit 0 merged ranges, bit 1 cell rows, bit 2 + n property layer n.
 constexpr int32_t kHasUnions = 1, kHasRows = 2, kFirstLayerBit = 4;
 constexpr int32_t kKnownSectionFlags = 0x3FF;
+// What a merged range read takes: the range and its entries in the section's list and index.
+constexpr size_t kUnionBytes = sizeof(TXLUnion) + 64;
 
 // The attribute slot a property layer holds (layers 2..7).
 int SlotOfLayer(TXLLayerId layer)
@@ -26,7 +28,7 @@ template <class Object> void WriteRecord(const Object& object, ByteWriter& write
     const size_t at = writer.Size();
     writer.WriteInt32(0);
     object.SaveProps(writer);
-    writer.PatchInt32(at, static_cast<int32_t>(writer.Size() - at));
+    writer.PatchLength(at, writer.Size() - at, "a style or cell record");
 }
 
 // The record's length frame must lie within the stream; damage inside the record is the object's, and
@@ -85,7 +87,7 @@ void TXLSection::WriteBlock(ByteWriter& writer) const
     }
     writer.WriteInt32(flags);
     if (flags & kHasUnions) {
-        writer.WriteInt32(static_cast<int32_t>(m_unions.size()));
+        writer.WriteLength(m_unions.size(), "the merged ranges");
         for (const auto& range : m_unions) {
             const Rect& r = range->GetRect();
             for (int v : {r.left, r.top, r.right, r.bottom})
@@ -153,8 +155,8 @@ void TXLSection::ReadUnions(ByteReader& reader)
         r.bottom = reader.ReadInt32("merged range bottom");
         if (r.right <= r.left || r.bottom <= r.top || r.right > kMaxCount || r.bottom > kMaxCount)
             throw EReadError("impossible merged range", at);
-        // Normalising writes four attribute layers over the whole area.
-        reader.Charge(static_cast<size_t>(r.Width()) * static_cast<size_t>(r.Height()) * 16, "a merged range");
+        // The layers and rows are read after the ranges, so normalising a range allocates nothing yet.
+        reader.Charge(kUnionBytes, "a merged range");
         AddUnion(r, nullptr);
     }
 }
@@ -183,12 +185,20 @@ void TXLSection::ReadRows(ByteReader& reader)
             }
             const TXLRow* existing = Get(row);
             const size_t rowGrowth =
-                existing ? existing->DirectoryGrowth(col) : sizeof(TXLRow) + TXLRow().DirectoryGrowth(col);
-            reader.Charge(DirectoryGrowth(row) + rowGrowth, "a cell position");
+                existing ? existing->StorageGrowth(col) : sizeof(TXLRow) + TXLRow().StorageGrowth(col);
+            reader.Charge(StorageGrowth(row) + rowGrowth + sizeof(TXLCell), "a cell position");
             TXLCell& cell = ReplaceCell({col, row}, cls);
             ReadRecord(cell, reader);
             m_loadedStyles = m_loadedStyles || cell.Holds(prBasedOn);
         }
+    }
+}
+
+void TXLSection::NormaliseLoadedLayers(ByteReader& reader)
+{
+    for (const auto& range : Unions()) {
+        reader.Charge(EveningCost(*range), "the layers of a merged range");
+        Normalise(*range);
     }
 }
 
@@ -264,15 +274,25 @@ void TXLSheet::ReadLists(ByteReader& reader)
 
 void TXLSheet::ReadSections(ByteReader& reader)
 {
-    for (TXLSector sector : {sCols, sRows, sTitle, sClient})
-        if (SectionPresent(sector))
-            m_sections[sector]->ReadBlock(reader);
-    for (TXLSector sector : {sCols, sRows, sTitle, sClient}) {
-        TXLSection& section = *m_sections[sector];
-        for (TXLLayerId layer : kAttrLayers) {
-            bool uniform = true;
-            section.SetLayerDefault(layer, section.BaseStyle().GetAttr(SlotOfLayer(layer), uniform));
+    try {
+        for (TXLSector sector : {sCols, sRows, sTitle, sClient})
+            if (SectionPresent(sector))
+                m_sections[sector]->ReadBlock(reader);
+        for (TXLSector sector : {sCols, sRows, sTitle, sClient}) {
+            TXLSection& section = *m_sections[sector];
+            for (TXLLayerId layer : kAttrLayers) {
+                bool uniform = true;
+                section.SetLayerDefault(layer, section.BaseStyle().GetAttr(SlotOfLayer(layer), uniform));
+            }
         }
+        // The ranges were read before the layers, and against other defaults.
+        for (auto& section : m_sections)
+            section->NormaliseLoadedLayers(reader);
+    } catch (...) {
+        // What was read before the damage stays; evening it to the default costs nothing the stream must back.
+        for (auto& section : m_sections)
+            section->NormaliseUnions(TXLEvening::LayerDefault);
+        throw;
     }
     Notify([](IXLSheetUser* u) {
         u->SizesChanged(0, ptClient);

@@ -1,4 +1,4 @@
-// Merged ranges: a changed rectangle is normalised at once.
+// Merged ranges: a changed rectangle is placed and normalised by the section at once.
 #include "sheet/Union.h"
 
 #include "sheet/Section.h"
@@ -11,8 +11,7 @@ void TXLUnion::SetRect(const Rect& rect)
     if (rect == m_rect)
         return;
     m_section.Sheet().InvalidateCells(m_section.Sector(), m_rect, 0);
-    m_rect = rect;
-    m_section.Normalise(*this);
+    m_section.Place(*this, rect);
 }
 
 } // namespace qv

@@ -11,18 +11,14 @@
 #include "platform/ByteStream.h"
 #include "platform/Locale.h"
 #include "sheet/Sheet.h"
+#include "sheet/StreamBytes.h"
 
 #include <gtest/gtest.h>
 
 namespace qv {
 namespace {
 
-std::string DataOf(TXLSheet& sheet)
-{
-    ByteWriter writer;
-    sheet.WriteData(writer);
-    return writer.Take();
-}
+using test::DataOf;
 
 TEST(CellStream, IncomeStatementValueCellIsByteExact)
 {

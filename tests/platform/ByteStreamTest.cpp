@@ -1,8 +1,10 @@
 // Binary streams: little-endian encoding, and reads that refuse to run past the end.
 #include "platform/ByteStream.h"
 
+#include <climits>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 
 namespace qv {
 namespace {
@@ -114,6 +116,30 @@ TEST(ByteStream, NonPositiveStringCountsAreEmpty)
     EXPECT_EQ(r.ReadString("a"), "");
     EXPECT_EQ(r.ReadString("b"), "");
     EXPECT_TRUE(r.AtEnd());
+}
+
+// A reader refuses a length beyond 2^31 - 1, so a writer must never put one in a frame.
+TEST(ByteStream, LengthsBeyondTheirThirtyTwoBitFieldAreRefusedWhenWritten)
+{
+    ByteWriter w;
+    w.WriteInt32(0);
+    EXPECT_THROW(w.PatchLength(0, size_t{INT32_MAX} + 1, "a record"), EWriteError);
+    w.PatchLength(0, INT32_MAX, "a record");
+    ByteReader r(w.Data());
+    EXPECT_EQ(r.ReadInt32("length"), INT32_MAX);
+    EXPECT_THROW(w.WriteLength(size_t{1} << 32, "a count"), EWriteError);
+    // Address space only: the string is refused before a byte of it is read.
+    const size_t huge = size_t{INT32_MAX} + 1;
+    void* reserved = mmap(nullptr, huge, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    ASSERT_NE(reserved, MAP_FAILED);
+    try {
+        w.WriteString({static_cast<const char*>(reserved), huge});
+        ADD_FAILURE() << "a string of 2 GB was written";
+    } catch (const EWriteError& e) {
+        EXPECT_EQ(e.Message(), "Cannot write a string of 2147483648 bytes: its length field holds at most 2147483647");
+    }
+    munmap(reserved, huge);
+    EXPECT_EQ(w.Size(), 4u) << "nothing of the refused fields was written";
 }
 
 } // namespace

@@ -65,6 +65,21 @@ TEST_F(ProRangeTest, ValueAndStyleActOnTheOrigin)
     EXPECT_EQ(client.FindCell({2, 2}), nullptr);
 }
 
+TEST_F(ProRangeTest, AssigningItToACellMergesTheCellToItsSizeFirst)
+{
+    sheet.SetColCount(10);
+    sheet.SetRowCount(10);
+    TXLCell& origin = client.GetCell({1, 1});
+    origin.Assign(range);
+    EXPECT_EQ(origin.GetRect(), (Rect{1, 1, 3, 4}));
+    ASSERT_EQ(client.Unions().size(), 1u);
+    EXPECT_EQ(client.Unions()[0]->Anchor(), &origin);
+    TXLCell& elsewhere = client.GetCell({5, 0});
+    elsewhere.Assign(range);
+    EXPECT_EQ(elsewhere.GetRect(), (Rect{5, 0, 7, 3})) << "the range's size, at the cell's own place";
+    EXPECT_EQ(client.CheckInvariants(), "");
+}
+
 TEST_F(ProRangeTest, MergingAndClearing)
 {
     TXLRange row{client, {0, 0, 3, 1}};

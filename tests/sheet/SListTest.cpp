@@ -6,6 +6,8 @@
 
 #include <climits>
 #include <map>
+#include <memory_resource>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -252,6 +254,12 @@ const ShiftCase kShiftCases[] = {
      {}, {{0, 9}}, {1000, 1009}},
     {"insert or delete nothing", {0, 9}, ShiftCase::InsertDelete, 0, 0,
      {{0, 1000}, {9, 1009}}, {}, {}},
+    {"delete across a far gap", {0, 70000}, ShiftCase::Delete, 1, 0,
+     {{0, 1000}, {69999, 71000}}, {{1, 70000}}, {}},
+    {"insert below far items", {5, 4096, 70000, kTop}, ShiftCase::Insert, 0, 7,
+     {{0, 7}, {6, 1005}, {4097, 5096}, {70001, 71000}}, {{1, 70001}, {0, 0}}, {1000 + kTop}},
+    {"delete many across far blocks", {3, 300, 5000, 70000}, ShiftCase::InsertDelete, 200, -4700,
+     {{3, 1003}, {300, 6000}, {65300, 71000}}, {{200, 70000}}, {1300}},
 };
 // clang-format on
 
@@ -317,6 +325,27 @@ TYPED_TEST(SListFamily, ForEachVisitsInIndexOrderAndStopsAtTheFirstNonZeroResult
     EXPECT_EQ(visited, (std::vector<int>{3, 5, 17}));
 }
 
+TYPED_TEST(SListFamily, ForEachInVisitsOnlyTheHalfOpenRange)
+{
+    const std::vector<int> indexes = {3, 15, 16, 255, 256, 4096, 70000, kTop};
+    const struct {
+        int first, end;
+        std::vector<int> visited;
+    } cases[] = {
+        {0, 16, {3, 15}},  {16, 257, {16, 255, 256}}, {257, 70000, {4096}}, {70000, kTop + 1, {70000, kTop}},
+        {-5, 4, {3}},      {kTop, INT_MAX, {kTop}},   {10, 10, {}},         {20, 10, {}},
+        {4097, 69999, {}},
+    };
+    Recorder<TypeParam> list;
+    Fill(list, indexes);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.first) + ".." + std::to_string(c.end));
+        std::vector<int> visited;
+        list.ForEachIn(c.first, c.end, [&](int index, auto) { visited.push_back(index); });
+        EXPECT_EQ(visited, c.visited);
+    }
+}
+
 TYPED_TEST(SListFamily, ClearFreesEveryItemInIndexOrderAndKeepsTheCount)
 {
     using K = Kind<TypeParam>;
@@ -331,6 +360,63 @@ TYPED_TEST(SListFamily, ClearFreesEveryItemInIndexOrderAndKeepsTheCount)
     EXPECT_EQ(list.Count(), 200);
     list.Put(1, K::Make(1));
     ExpectContents(list, {{1, 1}});
+}
+
+// Counts the bytes a list takes from its memory.
+class CountingMemory : public std::pmr::memory_resource {
+public:
+    size_t live = 0;
+
+private:
+    void* do_allocate(size_t bytes, size_t alignment) override
+    {
+        live += bytes;
+        return std::pmr::new_delete_resource()->allocate(bytes, alignment);
+    }
+    void do_deallocate(void* p, size_t bytes, size_t alignment) override
+    {
+        live -= bytes;
+        std::pmr::new_delete_resource()->deallocate(p, bytes, alignment);
+    }
+    bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
+};
+
+// Readers charge StorageGrowth against their stream before storing: it must be what storing really takes.
+TEST(SListStorage, StorageGrowthIsWhatStoringAllocates)
+{
+    // From the near end up, growing the tree a level at a time and several at once, and from the far end down.
+    const std::vector<int> orders[] = {
+        {0, 5, 17, 300, 300, 4095, 4096, 70000, 65536, kMaxSListIndex - 16, kMaxSListIndex},
+        {16, 0, 70000, 256},
+        {kMaxSListIndex, 0, 5, 70000},
+    };
+    for (const std::vector<int>& order : orders) {
+        CountingMemory memory;
+        TSList list(&memory);
+        for (const int index : order) {
+            SCOPED_TRACE(index);
+            const size_t before = memory.live;
+            const size_t growth = list.StorageGrowth(index);
+            list.Put(index, 1);
+            EXPECT_EQ(memory.live - before, growth);
+            EXPECT_EQ(list.Get(index), 1);
+        }
+        list.Clear();
+        EXPECT_EQ(memory.live, 0u);
+    }
+}
+
+TEST(SListStorage, AFarItemTakesMemoryForItselfNotForTheIndexesBelowIt)
+{
+    CountingMemory memory;
+    TSList list(&memory);
+    list.Put(kMaxSListIndex, 1);
+    EXPECT_LT(memory.live, 1024u);
+    EXPECT_EQ(list.DirectoryLength(), kMaxSListBlocks);
+    // A thousand items spread over the whole range: a few hundred bytes each, however far apart.
+    for (int i = 0; i < 1000; ++i)
+        list.Put(i * 1000, 1);
+    EXPECT_LT(memory.live, 1000u * 700);
 }
 
 } // namespace

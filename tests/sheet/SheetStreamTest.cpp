@@ -1,5 +1,6 @@
 // The sheet stream and whole-sheet files: exact bytes, round trips, and damaged input.
 #include "RecordingSheetUser.h"
+#include "StreamBytes.h"
 #include "cells/StringCell.h"
 #include "platform/ByteStream.h"
 #include "platform/ComponentStream.h"
@@ -22,26 +23,9 @@ std::string Bytes(std::initializer_list<int> values)
     return s;
 }
 
-std::string Int32(int32_t v)
-{
-    ByteWriter w;
-    w.WriteInt32(v);
-    return w.Data();
-}
-
-std::string DataOf(TXLSheet& sheet)
-{
-    ByteWriter writer;
-    sheet.WriteData(writer);
-    return writer.Take();
-}
-
-std::string FileOf(TXLSheet& sheet)
-{
-    ByteWriter writer;
-    sheet.SaveToStream(writer);
-    return writer.Take();
-}
+using test::DataOf;
+using test::FileOf;
+using test::Int32;
 
 void ReadInto(TXLSheet& sheet, const std::string& bytes)
 {
@@ -304,11 +288,10 @@ TEST(SheetStream, EveryTruncationEndsInAnErrorOrAValidSheet)
     }
 }
 
-TEST(SheetStream, FarAwayCellsCannotDemandMoreMemoryThanTheStreamBacks)
+TEST(SheetStream, RowsOfOneFarAwayCellEachReadBack)
 {
-    std::vector<std::tuple<int, int, std::string>> cells;
-    std::string data;
-    // Thousands of rows, each with one cell at the last column: each would need a full row directory.
+    // Thousands of rows, each with one cell at the last column: a row's storage grows with the cells it holds,
+    // not with the column, so the stream accounts for them.
     TXLSheet sheet;
     std::string stream = DataOf(sheet);
     stream.resize(stream.size() - 4);
@@ -316,7 +299,57 @@ TEST(SheetStream, FarAwayCellsCannotDemandMoreMemoryThanTheStreamBacks)
     for (int row = 0; row < 4000; ++row)
         stream += Int32(row) + Int32(kMaxSListIndex) + Int32(946) + Int32(6) + Bytes({0, 0}) + Int32(-1);
     stream += Int32(-1);
-    ExpectDamage(stream, "needs more memory than the stream can account for");
+    ReadInto(sheet, stream);
+    const TXLSection& client = sheet.Section(sClient);
+    for (int row : {0, 1234, 3999}) {
+        ASSERT_NE(client.Get(row), nullptr) << row;
+        EXPECT_EQ(client.Get(row)->Last(), kMaxSListIndex) << row;
+    }
+}
+
+TEST(SheetStream, LayersThatDifferInsideAMergedRangeAreEvenedWhenRead)
+{
+    // Layers written around the normalisation, as a file from elsewhere could hold them.
+    TXLSheet source;
+    TXLSection& client = source.Section(sClient);
+    client.Merge({1, 1, 4, 3});
+    client.SetLayerArea(kLayerColor, {1, 1, 2, 2}, clRed);
+    client.SetLayerArea(kLayerFrame, {3, 2, 4, 3}, frDeepUp);
+    client.SetLayerArea(kLayerBias1, {2, 1, 3, 2}, 5);
+    client.SetLines(kLayerVertLines, 2, 3, 1, 3, 7);
+    ASSERT_NE(client.CheckInvariants(), "");
+    TXLSheet sheet;
+    ReadInto(sheet, DataOf(source));
+    const TXLSection& loaded = sheet.Section(sClient);
+    EXPECT_EQ(loaded.CheckInvariants(), "");
+    EXPECT_EQ(loaded.GetLayerValue(kLayerColor, 3, 2), clRed) << "the top-left colour spreads";
+    EXPECT_EQ(loaded.GetLayerValue(kLayerFrame, 3, 2), loaded.GetLayerValue(kLayerFrame, 1, 1));
+    EXPECT_EQ(loaded.GetLayerValue(kLayerBias1, 2, 1), loaded.AttrLayer(kLayerBias1).Default()) << "diagonals go";
+    EXPECT_EQ(loaded.GetLayerValue(kLayerVertLines, 2, 1), 0);
+}
+
+TEST(SheetStream, AHugeMergedRangeLoadsUnlessItsLayersMustBeFilled)
+{
+    // A range over the whole client area, written as a small one whose rectangle is then widened.
+    const auto streamOf = [](bool colouredAnchor) {
+        TXLSheet source;
+        TXLSection& client = source.Section(sClient);
+        client.Merge({0, 0, 2, 2});
+        if (colouredAnchor)
+            client.SetLayerArea(kLayerColor, {0, 0, 1, 1}, clRed);
+        std::string data = DataOf(source);
+        const std::string small = Int32(1) + Int32(0) + Int32(0) + Int32(2) + Int32(2);
+        const size_t at = data.rfind(small);
+        EXPECT_NE(at, std::string::npos);
+        return data.replace(at, small.size(), Int32(1) + Int32(0) + Int32(0) + Int32(kMaxCount) + Int32(kMaxCount));
+    };
+    TXLSheet sheet;
+    ReadInto(sheet, streamOf(false));
+    ASSERT_EQ(sheet.Section(sClient).Unions().size(), 1u);
+    EXPECT_EQ(sheet.Section(sClient).Unions()[0]->GetRect(), (Rect{0, 0, kMaxCount, kMaxCount}));
+    EXPECT_EQ(sheet.Section(sClient).CheckInvariants(), "");
+    // Spreading the colour would store 10^12 items from a few hundred bytes.
+    ExpectDamage(streamOf(true), "the layers of a merged range needs more memory than the stream can account for");
 }
 
 // A whole-sheet file of a new sheet but for one integer property, as small as the files the program saves.

@@ -224,6 +224,36 @@ TEST(Sheet, HiddenItemsRememberTheirSize)
     EXPECT_TRUE(sheet.HiddenSizes(sCols, ptClient).IsEmpty());
 }
 
+TEST(Sheet, HiddenItemsStayHiddenWhenTheDefaultOrTheMaximumChanges)
+{
+    const struct {
+        const char* what;
+        void (*change)(TXLSheet&);
+        int shown; // the size once shown again
+    } cases[] = {
+        {"a new default width", [](TXLSheet& s) { s.SetColDefWidth(40); }, 40},
+        {"a maximum below the default", [](TXLSheet& s) { s.SetColMaxWidth(30); }, 30},
+        {"a maximum above the default", [](TXLSheet& s) { s.SetColMaxWidth(70); }, 70},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TXLSheet sheet;
+        ASSERT_LT(sheet.ColDefWidth(), 70);
+        for (int index : {-1, 2}) {
+            sheet.SetSize(index, sCols, 100);
+            sheet.SetVisible(index, sCols, false);
+        }
+        c.change(sheet);
+        for (int index : {-1, 2}) {
+            EXPECT_FALSE(sheet.IsVisible(index, sCols)) << index;
+            EXPECT_EQ(sheet.Sizes(sCols, index < 0 ? ptTitles : ptClient).GetValue(index < 0 ? 0 : index), 0)
+                << "no width while hidden";
+            sheet.SetVisible(index, sCols, true);
+            EXPECT_EQ(sheet.GetSize(index, sCols), c.shown) << index;
+        }
+    }
+}
+
 TEST(Sheet, AutomaticSizesMeasureTheCells)
 {
     TXLSheet sheet;

@@ -9,11 +9,13 @@
 #include "tools/common/OutputStream.h"
 #include "tools/common/ToolMain.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -79,11 +81,28 @@ std::string CellText(qv::TXLSheet& sheet, int col, int row)
     return cell ? qv::DisplayText(cell->GetDisplayText()) : std::string();
 }
 
+// The client rows from 1 on where column 1 shows a cell: its own, or that of a merged range over it. Only what
+// exists is visited, whatever RowCount a file claims.
+std::vector<int> NamedRows(const qv::TXLSheet& sheet)
+{
+    const qv::TXLSection& client = sheet.Section(qv::sClient);
+    const int end = sheet.RowCount();
+    std::set<int> rows;
+    client.ForEachIn(1, end, [&](int row, const qv::TXLRow* cells) {
+        if (cells->Get(1))
+            rows.insert(row);
+    });
+    for (const qv::TXLUnion* range : client.UnionsIntersecting({1, 1, 2, end}))
+        for (int row = std::max(range->GetRect().top, 1); row < std::min(range->GetRect().bottom, end); ++row)
+            rows.insert(row);
+    return {rows.begin(), rows.end()};
+}
+
 // Rows 1 and below that carry a name: with values where they are results, alone where they head a group.
 ReportTable TableOf(qv::TXLSheet& sheet, std::string key, std::string title, int periods, bool (*isResult)(int))
 {
     ReportTable table{std::move(key), std::move(title), {}};
-    for (int row = 1; row < sheet.RowCount(); ++row) {
+    for (int row : NamedRows(sheet)) {
         ReportRow line{CellText(sheet, 1, row), isResult(row), {}, {}};
         if (line.Name.empty())
             continue;

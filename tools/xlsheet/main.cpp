@@ -9,21 +9,24 @@
 
 namespace {
 
-// The client area's display texts, one tab-separated line per row; positions inside a merged range but its
-// top-left are empty.
+// The client area's display texts, one tab-separated line per row, each ending with its last cell; positions
+// inside a merged range but its top-left are empty. Only the cells there are visited, whatever the counts claim.
 void PrintText(qv::TXLSheet& sheet, qv::OutputStream& out)
 {
-    qv::TXLSection& client = sheet.Section(qv::sClient);
-    for (int row = 0; row < sheet.RowCount(); ++row) {
-        const qv::TXLRow* cells = client.Get(row);
-        for (int col = 0; col < sheet.ColCount(); ++col) {
-            if (col > 0)
+    const qv::TXLSection& client = sheet.Section(qv::sClient);
+    int printedRows = 0;
+    client.ForEachIn(0, sheet.RowCount(), [&](int row, qv::TXLRow* cells) {
+        for (; printedRows < row; ++printedRows)
+            out.Put('\n');
+        int col = 0;
+        cells->ForEachIn(0, sheet.ColCount(), [&](int cellCol, qv::TXLCell* cell) {
+            for (; col < cellCol; ++col)
                 out.Put('\t');
-            if (qv::TXLCell* cell = cells ? cells->Get(col) : nullptr)
-                out.Write(cell->GetDisplayText());
-        }
+            out.Write(cell->GetDisplayText());
+        });
+    });
+    for (; printedRows < sheet.RowCount(); ++printedRows)
         out.Put('\n');
-    }
 }
 
 } // namespace

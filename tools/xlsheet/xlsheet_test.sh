@@ -36,6 +36,12 @@ CASES
 ! grep -q '"value": null' "$dir/non-finite.json"
 [ "$("$tool" text "$non_finite")" = "$(printf 'INF\n-INF\nNAN\n0.1')" ]
 
+# A million columns and rows holding three cells: a line per row, each ending with its last cell, in no time.
+huge=$(dirname "$0")/huge-counts.dat
+timeout 60 "$tool" text "$huge" > "$dir/huge.txt"
+[ "$(wc -l < "$dir/huge.txt")" -eq 1048560 ]
+[ "$(head -n 3 "$dir/huge.txt")" = "$(printf 'a\n\n\tc\t\tb')" ]
+
 # Output that cannot be written (a full disk) is an error, not a success.
 expect_unwritable_output "$tool" 2 "$dir" "dump $dir/a.dat" "text $dir/a.dat" "--help" "--version"
 
