@@ -115,6 +115,14 @@ TEST(PopupPanel, EscapeDismissesIt)
     EXPECT_FALSE(w.panel.IsOpen());
 }
 
+TEST(PopupPanel, TheApplicationGoingInactiveDismissesIt)
+{
+    PopupWindow w;
+    const TGSPopupResult result = w.PopupRunning([] { emit qApp->applicationStateChanged(Qt::ApplicationInactive); });
+    EXPECT_EQ(result, TGSPopupResult::Dismissed);
+    EXPECT_FALSE(w.panel.IsOpen());
+}
+
 TEST(PopupPanel, ASecondPopupWhileOpenReturnsAtOnce)
 {
     PopupWindow w;
