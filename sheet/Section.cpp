@@ -233,7 +233,7 @@ int TXLSection::ForEachPosition(const Rect& rect, const std::function<bool(Point
     for (int y = rect.top; y < rect.bottom; ++y) {
         for (int x = rect.left; x < rect.right; ++x) {
             const Point p{x, y};
-            if (!m_unions.empty())
+            if (!m_unionIndex.IsEmpty())
                 if (const TXLUnion* range = UnionAt(p, TXLAnchorRule::Exclude); range)
                     continue;
             ++calls;

@@ -79,7 +79,8 @@ void TXLSection::WriteBlock(ByteWriter& writer) const
 {
     // Rows emptied by merging or truncation write nothing, so a reread sheet writes the same bytes.
     const bool hasCells = ForEach([](int, const TXLRow* row) { return row->IsEmpty() ? 0 : 1; }) != 0;
-    int32_t flags = (m_unions.empty() ? 0 : kHasUnions) | (hasCells ? kHasRows : 0);
+    const auto& unions = Unions();
+    int32_t flags = (unions.empty() ? 0 : kHasUnions) | (hasCells ? kHasRows : 0);
     for (TXLLayerId layer : kLayers) {
         const bool holds = layer < kLayerBias1 ? HoldsAnything(LineLayer(layer)) : HoldsAnything(AttrLayer(layer));
         if (holds)
@@ -87,8 +88,8 @@ void TXLSection::WriteBlock(ByteWriter& writer) const
     }
     writer.WriteInt32(flags);
     if (flags & kHasUnions) {
-        writer.WriteLength(m_unions.size(), "the merged ranges");
-        for (const auto& range : m_unions) {
+        writer.WriteLength(unions.size(), "the merged ranges");
+        for (const auto& range : unions) {
             const Rect& r = range->GetRect();
             for (int v : {r.left, r.top, r.right, r.bottom})
                 writer.WriteInt32(v);
