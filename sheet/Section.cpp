@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <unordered_set>
 
 namespace qv {
 
@@ -232,7 +233,7 @@ int TXLSection::ForEachPosition(const Rect& rect, const std::function<bool(Point
     for (int y = rect.top; y < rect.bottom; ++y) {
         for (int x = rect.left; x < rect.right; ++x) {
             const Point p{x, y};
-            if (!m_unions.empty())
+            if (!m_unionIndex.IsEmpty())
                 if (const TXLUnion* range = UnionAt(p, TXLAnchorRule::Exclude); range)
                     continue;
             ++calls;
@@ -547,10 +548,43 @@ void TXLSection::RemoveUnionsIn(const Rect& rect)
     RemoveUnions(UnionsIntersecting(rect));
 }
 
-void TXLSection::NormaliseUnions(TXLEvening evening)
+std::vector<TXLUnion*> TXLSection::UnionsUnderLayerItems() const
 {
+    if (m_unionIndex.IsEmpty())
+        return {};
+    std::unordered_set<const TXLUnion*> under;
+    const auto mark = [&](Point p) {
+        if (const TXLUnion* range = m_unionIndex.At(p))
+            under.insert(range);
+    };
+    for (TXLLayerId layer : kAttrLayers)
+        AttrLayer(layer).ForEach([&](int y, const TDefSList* list) {
+            list->ForEach([&](int x, int32_t) { mark({x, y}); });
+        });
+    // A line belongs to the cells on both its sides: a range's edge is a line of its own or of its neighbour.
+    LineLayer(kLayerVertLines).ForEach([&](int x, const TSList* list) {
+        list->ForEach([&](int y, int32_t) {
+            mark({x, y});
+            mark({x - 1, y});
+        });
+    });
+    LineLayer(kLayerHorzLines).ForEach([&](int y, const TSList* list) {
+        list->ForEach([&](int x, int32_t) {
+            mark({x, y});
+            mark({x, y - 1});
+        });
+    });
+    std::vector<TXLUnion*> ranges;
     for (const auto& range : Unions())
-        Normalise(*range, evening);
+        if (under.contains(range.get()))
+            ranges.push_back(range.get());
+    return ranges;
+}
+
+void TXLSection::EvenLoadedLayers()
+{
+    for (TXLUnion* range : UnionsUnderLayerItems())
+        Normalise(*range, TXLEvening::LayerDefault);
 }
 
 void TXLSection::NormaliseUnionsIn(const Rect& rect)

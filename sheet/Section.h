@@ -135,10 +135,11 @@ public:
     void Normalise(TXLUnion& range, TXLEvening evening = TXLEvening::AnchorValue);
     // At most the bytes that Normalise with TXLEvening::AnchorValue allocates for the range's attributes.
     size_t EveningCost(const TXLUnion& range) const;
-    // Every range normalised.
-    void NormaliseUnions(TXLEvening evening);
-    // After reading: every range normalised against the layers read after it, its EveningCost charged first.
+    // After reading: each range that stored layer items reach into is normalised against them, its EveningCost
+    // charged first. O(stored layer items x log ranges), plus the normalising.
     void NormaliseLoadedLayers(ByteReader& reader);
+    // The same ranges evened to the layers' defaults, which costs nothing to charge (a stream damaged half-way).
+    void EvenLoadedLayers();
     // Gives a range a new rectangle: the ranges it meets go, then it is normalised (TXLUnion::SetRect).
     void Place(TXLUnion& range, const Rect& rect);
     // A cell anchoring a range is going: the range keeps no pointer to it.
@@ -200,6 +201,8 @@ private:
     void RemoveUnions(const std::vector<TXLUnion*>& ranges);
     // Closes the holes removed ranges left in the list.
     void CompactUnions() const;
+    // In creation order, the ranges holding a stored attribute item, or a line inside them or on their edges.
+    std::vector<TXLUnion*> UnionsUnderLayerItems() const;
 
     TXLSheet& m_sheet;
     TXLSector m_sector;

@@ -14,8 +14,8 @@ constexpr int32_t kEndOfList = -1;
 // Section flags: bit 0 merged ranges, bit 1 cell rows, bit 2 + n property layer n.
 constexpr int32_t kHasUnions = 1, kHasRows = 2, kFirstLayerBit = 4;
 constexpr int32_t kKnownSectionFlags = 0x3FF;
-// What a merged range read takes: the range and its entries in the section's list and index.
-constexpr size_t kUnionBytes = sizeof(TXLUnion) + 64;
+// What a merged range read takes: the range, its slot in the section's list, its index node and anchor entry.
+constexpr size_t kUnionBytes = sizeof(TXLUnion) + sizeof(void*) + 96;
 
 // The attribute slot a property layer holds (layers 2..7).
 int SlotOfLayer(TXLLayerId layer)
@@ -79,7 +79,8 @@ void TXLSection::WriteBlock(ByteWriter& writer) const
 {
     // Rows emptied by merging or truncation write nothing, so a reread sheet writes the same bytes.
     const bool hasCells = ForEach([](int, const TXLRow* row) { return row->IsEmpty() ? 0 : 1; }) != 0;
-    int32_t flags = (m_unions.empty() ? 0 : kHasUnions) | (hasCells ? kHasRows : 0);
+    const auto& unions = Unions();
+    int32_t flags = (unions.empty() ? 0 : kHasUnions) | (hasCells ? kHasRows : 0);
     for (TXLLayerId layer : kLayers) {
         const bool holds = layer < kLayerBias1 ? HoldsAnything(LineLayer(layer)) : HoldsAnything(AttrLayer(layer));
         if (holds)
@@ -87,8 +88,8 @@ void TXLSection::WriteBlock(ByteWriter& writer) const
     }
     writer.WriteInt32(flags);
     if (flags & kHasUnions) {
-        writer.WriteLength(m_unions.size(), "the merged ranges");
-        for (const auto& range : m_unions) {
+        writer.WriteLength(unions.size(), "the merged ranges");
+        for (const auto& range : unions) {
             const Rect& r = range->GetRect();
             for (int v : {r.left, r.top, r.right, r.bottom})
                 writer.WriteInt32(v);
@@ -196,7 +197,7 @@ void TXLSection::ReadRows(ByteReader& reader)
 
 void TXLSection::NormaliseLoadedLayers(ByteReader& reader)
 {
-    for (const auto& range : Unions()) {
+    for (TXLUnion* range : UnionsUnderLayerItems()) {
         reader.Charge(EveningCost(*range), "the layers of a merged range");
         Normalise(*range);
     }
@@ -291,7 +292,7 @@ void TXLSheet::ReadSections(ByteReader& reader)
     } catch (...) {
         // What was read before the damage stays; evening it to the default costs nothing the stream must back.
         for (auto& section : m_sections)
-            section->NormaliseUnions(TXLEvening::LayerDefault);
+            section->EvenLoadedLayers();
         throw;
     }
     Notify([](IXLSheetUser* u) {

@@ -1,4 +1,5 @@
 // The merged-range index against a plain scan: points, rectangles, removals and the creation order kept.
+#include "StreamBytes.h"
 #include "sheet/Sheet.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +98,23 @@ TEST_F(UnionIndexTest, RemovalsKeepTheOthersInCreationOrder)
     for (const Rect& r : kept)
         EXPECT_EQ(client.UnionAt(r.TopLeft(), TXLAnchorRule::Include)->GetRect(), r);
     EXPECT_EQ(client.CheckInvariants(), "");
+}
+
+TEST(UnionIndex, ARemovedRangeLeavesNoHoleInTheStream)
+{
+    TXLSheet sheet;
+    sheet.SetColCount(10);
+    TXLSection& client = sheet.Section(sClient);
+    for (int left : {0, 3, 6})
+        client.Merge({left, 0, left + 2, 2});
+    client.RemoveUnion(client.UnionAt({3, 0}, TXLAnchorRule::Include));
+    TXLSheet loaded;
+    const std::string data = test::DataOf(sheet);
+    ByteReader reader(data);
+    loaded.ReadData(reader);
+    ASSERT_EQ(loaded.Section(sClient).Unions().size(), 2u);
+    EXPECT_EQ(loaded.Section(sClient).Unions()[0]->GetRect(), (Rect{0, 0, 2, 2}));
+    EXPECT_EQ(loaded.Section(sClient).Unions()[1]->GetRect(), (Rect{6, 0, 8, 2}));
 }
 
 TEST(UnionIndex, MovingARangeFilesItUnderItsNewRows)
