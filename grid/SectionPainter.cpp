@@ -6,7 +6,9 @@
 #include "sheet/Section.h"
 #include "sheet/Style.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 
 namespace qv {
@@ -16,6 +18,7 @@ namespace {
 constexpr int kNoLinesScale = 25;       // at this scale and below the grid lines would swamp the cells
 constexpr int kMinLineContrast = 48;    // of 255 in brightness; the button face on white differs by 16
 constexpr int kDefaultFontHeight = -12; // what a font height of 0 stands for, so that it scales too
+constexpr int64_t kMaxFontHeight = 32767;
 
 // Colours compare by meaning: system colours by their index, whatever their other bits hold.
 TColor Normal(TColor color)
@@ -91,11 +94,12 @@ int ScaledFontHeight(int height, int scale)
 {
     if (height == 0)
         height = kDefaultFontHeight;
-    const int scaled = height * scale / 100;
+    // A file may hold any height; no font is drawn taller than kMaxFontHeight pixels.
+    const int64_t scaled = std::clamp<int64_t>(int64_t{height} * scale / 100, -kMaxFontHeight, kMaxFontHeight);
     // A tiny font stays tiny instead of turning into the default size.
     if (scaled == 0)
         return height < 0 ? -1 : 1;
-    return scaled;
+    return static_cast<int>(scaled);
 }
 
 namespace {

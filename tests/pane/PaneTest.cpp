@@ -1,8 +1,11 @@
 // Panes without a window: geometry, scrolling and selection, with the host's and the grid's calls recorded.
 #include "PaneFixture.h"
+#include "grid/SectionPainter.h"
 #include "sheet/ProRange.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace qv::test {
 namespace {
@@ -75,6 +78,21 @@ TEST(PaneSelection, TitleStripsWidenAndOnlyChangedPixelsRepaint)
     EXPECT_EQ(grid.Pane(sCols).Current().x, 5) << "the strips follow the current column and row";
     EXPECT_EQ(grid.Pane(sRows).Current().y, 6);
     EXPECT_EQ(grid.events.back(), "current");
+}
+
+} // namespace
+} // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+TEST(ScaledFontHeight, ScalesWithoutOverflowAndKeepsTinyFontsTiny)
+{
+    EXPECT_EQ(ScaledFontHeight(0, 200), -24);
+    EXPECT_EQ(ScaledFontHeight(-11, 150), -16);
+    EXPECT_EQ(ScaledFontHeight(-1, 25), -1);
+    EXPECT_EQ(ScaledFontHeight(std::numeric_limits<int>::min(), 500), -32767);
+    EXPECT_EQ(ScaledFontHeight(std::numeric_limits<int>::max(), 500), 32767);
 }
 
 } // namespace
