@@ -83,7 +83,7 @@ void TXLCBoolean::SetAsBoolean(bool value)
 
 void TXLCBoolean::SetValue(const Variant& value)
 {
-    SetAsBoolean(value.ToBoolean(XLManager().GetLocale()));
+    SetAsBoolean(value.ToBoolean(XLManager().Desktop().GetLocale()));
 }
 
 void TXLCBoolean::DblClick()

@@ -23,7 +23,7 @@ void TXLCCurrency::SetAsCurrency(Currency value)
 
 void TXLCCurrency::SetValue(const Variant& value)
 {
-    SetAsCurrency(value.ToCurrency(XLManager().GetLocale()));
+    SetAsCurrency(value.ToCurrency(XLManager().Desktop().GetLocale()));
 }
 
 void TXLCCurrency::SaveValue(ByteWriter& writer) const

@@ -106,7 +106,7 @@ TDateTime ParseDate(std::string_view text)
     text = TrimSpace(text);
     if (text.empty())
         return 0;
-    const Locale& locale = XLManager().GetLocale();
+    const Locale& locale = XLManager().Desktop().GetLocale();
     const std::string fullOrder = OrderOf(locale.ShortDateFormat, "DMY");
     std::string order = fullOrder;
     const DateParts today = DecodeDate(Today());
@@ -148,7 +148,7 @@ TDateTime ParseDate(std::string_view text)
 
 TDateTime ParseTime(std::string_view text)
 {
-    const Locale& locale = XLManager().GetLocale();
+    const Locale& locale = XLManager().Desktop().GetLocale();
     std::string order = OrderOf(locale.LongTimeFormat, "HMNSZ");
     int hour = 0, minute = 0, second = 0, millisecond = 0;
     int halfDay = 0;

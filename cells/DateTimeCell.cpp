@@ -30,7 +30,7 @@ void TXLCDateTime::SetAsDateTime(TDateTime value)
 
 void TXLCDateTime::SetValue(const Variant& value)
 {
-    const Locale& locale = XLManager().GetLocale();
+    const Locale& locale = XLManager().Desktop().GetLocale();
     if (value.Kind() == VarKind::String) {
         using Reader = std::optional<TDateTime> (*)(std::string_view, const Locale&);
         for (Reader read : {&TryStrToDateTime, &TryStrToDate, &TryStrToTime})

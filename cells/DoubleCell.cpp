@@ -23,7 +23,7 @@ void TXLCDouble::SetAsFloat(double value)
 
 void TXLCDouble::SetValue(const Variant& value)
 {
-    SetAsFloat(value.ToDouble(XLManager().GetLocale()));
+    SetAsFloat(value.ToDouble(XLManager().Desktop().GetLocale()));
 }
 
 void TXLCDouble::SaveValue(ByteWriter& writer) const

@@ -69,7 +69,7 @@ void TXLCGroup::SetAsBoolean(bool collapsed)
 
 void TXLCGroup::SetValue(const Variant& value)
 {
-    SetAsBoolean(value.ToBoolean(XLManager().GetLocale()));
+    SetAsBoolean(value.ToBoolean(XLManager().Desktop().GetLocale()));
 }
 
 void TXLCGroup::DblClick()

@@ -23,7 +23,7 @@ void TXLCInteger::SetAsInteger(int32_t value)
 
 void TXLCInteger::SetValue(const Variant& value)
 {
-    SetAsInteger(value.ToInteger(XLManager().GetLocale()));
+    SetAsInteger(value.ToInteger(XLManager().Desktop().GetLocale()));
 }
 
 void TXLCInteger::SaveValue(ByteWriter& writer) const

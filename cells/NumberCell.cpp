@@ -8,7 +8,7 @@ namespace qv {
 
 std::string TXLCNumber::GetText()
 {
-    return FormatNumber(GetFormatMask(), GetValue().ToDouble(XLManager().GetLocale()));
+    return FormatNumber(GetFormatMask(), GetValue().ToDouble(XLManager().Desktop().GetLocale()));
 }
 
 } // namespace qv

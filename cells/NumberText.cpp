@@ -20,7 +20,7 @@ std::string FormatNumber(const std::string& format, double value)
     }
     if (percent)
         value *= 100;
-    std::string text = FormatFloat(pattern, value, XLManager().GetLocale());
+    std::string text = FormatFloat(pattern, value, XLManager().Desktop().GetLocale());
     if (percent)
         text += '%';
     return text;
@@ -38,7 +38,7 @@ std::string FormatDateTimeText(const std::string& format, TDateTime value)
             return {};
         pattern = format.substr(semicolon + 1);
     }
-    return FormatDateTime(pattern, value, XLManager().GetLocale());
+    return FormatDateTime(pattern, value, XLManager().Desktop().GetLocale());
 }
 
 } // namespace qv

@@ -31,7 +31,7 @@ void TXLCString::SetAsString(const std::string& text)
 
 void TXLCString::SetValue(const Variant& value)
 {
-    SetAsString(value.ToString(XLManager().GetLocale()));
+    SetAsString(value.ToString(XLManager().Desktop().GetLocale()));
 }
 
 void TXLCString::SaveValue(ByteWriter& writer) const

@@ -51,7 +51,7 @@ void TXLCUrl::DblClick()
     if (!IsOpenableAddress(address))
         throw EXLGridError("Refused to open the address '" + address +
                            "': only http, https and mailto addresses are opened");
-    const auto& shellOpen = XLManager().ShellOpen;
+    const auto& shellOpen = XLManager().Desktop().ShellOpen;
     if (!shellOpen)
         return;
     try {

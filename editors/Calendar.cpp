@@ -64,7 +64,7 @@ void TGSCalendar::ShowMonth(TDateTime x)
     if (month == m_month)
         return;
     m_month = month;
-    m_gridStart = qv::GridStart(month, XLManager().GetLocale().FirstDayOfWeek);
+    m_gridStart = qv::GridStart(month, XLManager().Desktop().GetLocale().FirstDayOfWeek);
     update();
 }
 
@@ -138,7 +138,7 @@ TGSCalendarLook TGSCalendar::Look() const
     look.NoneCaption = m_textNone.empty() ? "None" : m_textNone;
     look.Pressed = m_pressed;
     look.MouseOverPressed = m_pressed == m_hover;
-    look.DayNames = &XLManager().GetLocale();
+    look.DayNames = &XLManager().Desktop().GetLocale();
     return look;
 }
 

@@ -51,7 +51,7 @@ void TXLDateTimeEdit::SaveCell(TXLCell& cell)
 
 TDateTime TXLDateTimeEdit::ParseText(TDateTime base) const
 {
-    return ParseDateTimeText(text().toStdString(), m_mode, base, XLManager().GetLocale());
+    return ParseDateTimeText(text().toStdString(), m_mode, base, XLManager().Desktop().GetLocale());
 }
 
 void TXLDateTimeEdit::BeforePopup()
@@ -61,7 +61,7 @@ void TXLDateTimeEdit::BeforePopup()
 
 void TXLDateTimeEdit::ShowDate(TDateTime value)
 {
-    setText(QString::fromStdString(DateTimeText(m_dateFormat, value, XLManager().GetLocale())));
+    setText(QString::fromStdString(DateTimeText(m_dateFormat, value, XLManager().Desktop().GetLocale())));
 }
 
 } // namespace qv

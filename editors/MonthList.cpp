@@ -61,7 +61,7 @@ void TGSMonthList::paintEvent(QPaintEvent*)
         }
         canvas.SetFont(font);
         const TDateTime month = AddMonths(m_centre, row - kCentreRow);
-        canvas.DrawText(FormatDateTime("mmmm yyyy", month, XLManager().GetLocale()), item,
+        canvas.DrawText(FormatDateTime("mmmm yyyy", month, XLManager().Desktop().GetLocale()), item,
                         DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
 }

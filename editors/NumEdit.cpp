@@ -21,7 +21,7 @@ namespace {
 
 const Locale& EditLocale()
 {
-    return XLManager().GetLocale();
+    return XLManager().Desktop().GetLocale();
 }
 
 std::string WithoutBrackets(std::string text)

@@ -78,7 +78,7 @@ TXLToken KeywordToken(std::string_view name)
 
 } // namespace
 
-TXLCalculator::TXLCalculator(TXLSheet* sheet) : m_sheet(sheet), m_manager(XLManager()), m_locale(m_manager.GetLocale())
+TXLCalculator::TXLCalculator(TXLSheet* sheet) : m_sheet(sheet), m_manager(XLManager()), m_locale(m_manager.Desktop().GetLocale())
 {
 }
 

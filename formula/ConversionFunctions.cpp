@@ -21,22 +21,22 @@ void RegisterConversionFunctions(TXLManager& manager)
     // The manager owns its table, so the procedures may hold on to it for its locale.
     const TXLManager* m = &manager;
     manager.RegisterFunction("String", [m](TXLSheet*, std::span<const Variant> params, Variant& result) {
-        result = First(params).ToString(m->GetLocale());
+        result = First(params).ToString(m->Desktop().GetLocale());
     });
     manager.RegisterFunction("Integer", [m](TXLSheet*, std::span<const Variant> params, Variant& result) {
-        result = First(params).ToInteger(m->GetLocale());
+        result = First(params).ToInteger(m->Desktop().GetLocale());
     });
     manager.RegisterFunction("Boolean", [m](TXLSheet*, std::span<const Variant> params, Variant& result) {
-        result = First(params).ToBoolean(m->GetLocale());
+        result = First(params).ToBoolean(m->Desktop().GetLocale());
     });
     manager.RegisterFunction("Currency", [m](TXLSheet*, std::span<const Variant> params, Variant& result) {
-        result = First(params).ToCurrency(m->GetLocale());
+        result = First(params).ToCurrency(m->Desktop().GetLocale());
     });
     manager.RegisterFunction("DateTime", [m](TXLSheet*, std::span<const Variant> params, Variant& result) {
-        result = Variant::FromDateTime(First(params).ToDateTime(m->GetLocale()));
+        result = Variant::FromDateTime(First(params).ToDateTime(m->Desktop().GetLocale()));
     });
     manager.RegisterFunction("Double", [m](TXLSheet*, std::span<const Variant> params, Variant& result) {
-        result = First(params).ToDouble(m->GetLocale());
+        result = First(params).ToDouble(m->Desktop().GetLocale());
     });
 }
 

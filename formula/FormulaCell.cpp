@@ -66,7 +66,7 @@ void TXLCFormula::Recalculate()
     try {
         const Variant result = Sheet().CalcExpression(m_formula, this);
         // The number cell's own setter, so that the formula stays.
-        TXLCDouble::SetAsFloat(result.ToDouble(XLManager().GetLocale()));
+        TXLCDouble::SetAsFloat(result.ToDouble(XLManager().Desktop().GetLocale()));
     } catch (const EZeroDivide&) {
         m_error = feDivByZero;
     } catch (const EXLCircular&) {

@@ -98,7 +98,7 @@ std::string TXLPane::HintTextAt(Point p) const
     // A figure shown as "#"s for want of width shows in full while the mouse rests on it; the stored hint (and so
     // the file) stays as it was.
     const auto frame = static_cast<TXLFrame>(m_section->GetLayerValue(kLayerFrame, cell.x, cell.y));
-    return FilledCellText(XLManager().MeasureCanvas(), *m_section, cell, pixels, frame, m_owner.Scale())
+    return FilledCellText(XLManager().Devices().MeasureCanvas(), *m_section, cell, pixels, frame, m_owner.Scale())
         .value_or(std::string());
 }
 

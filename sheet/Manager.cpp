@@ -2,7 +2,6 @@
 #include "sheet/Manager.h"
 
 #include "platform/AsciiText.h"
-#include "platform/RecordingCanvas.h"
 #include "sheet/GridError.h"
 #include "sheet/Sheet.h"
 
@@ -11,10 +10,6 @@
 namespace qv {
 
 namespace {
-
-// Default printer metrics, used because there is no printer driver to ask.
-constexpr Size kDefaultResolution{600, 600};
-constexpr Size kDefaultPageDots{4676, 6744};
 
 enum class ManagerState { NotCreated, Alive, Destroyed };
 
@@ -40,10 +35,7 @@ ManagerOwner& Owner()
 
 } // namespace
 
-TXLManager::TXLManager() : m_measureCanvas(std::make_unique<RecordingCanvas>(Size{1, 1}))
-{
-    UpdatePageSize();
-}
+TXLManager::TXLManager() = default;
 
 TXLManager::~TXLManager() = default;
 
@@ -132,16 +124,14 @@ int TXLManager::FindPresetIndex(const TXLCellClass* cls, const std::string* form
 
 void TXLManager::SetMeasureCanvas(std::unique_ptr<TXLCanvas> canvas)
 {
-    m_measureCanvas = std::move(canvas);
+    m_devices.SetMeasureCanvas(std::move(canvas));
     UpdatePageSize();
 }
 
 void TXLManager::UpdatePageSize()
 {
-    m_resolution = kDefaultResolution;
-    const int ppi = ScreenPixelsPerInch();
-    m_pageRect = {0, 0, kDefaultPageDots.cx * ppi / m_resolution.cx, kDefaultPageDots.cy * ppi / m_resolution.cy};
-    for (TXLSheet* sheet : m_sheets)
+    m_devices.ReadPrinter();
+    for (TXLSheet* sheet : m_sheets.All())
         sheet->UpdatePageRect(TXLReport::Notify);
 }
 
@@ -187,16 +177,6 @@ bool TXLManager::GetVariable(TXLSheet* sheet, const std::string& name, Variant& 
     if (result.IsNull())
         sheet->DoVariable(name, result);
     return !result.IsNull();
-}
-
-void TXLManager::AddSheet(TXLSheet* sheet)
-{
-    m_sheets.push_back(sheet);
-}
-
-void TXLManager::RemoveSheet(TXLSheet* sheet)
-{
-    m_sheets.erase(std::remove(m_sheets.begin(), m_sheets.end(), sheet), m_sheets.end());
 }
 
 TXLManager& XLManager()

@@ -1,12 +1,13 @@
-// The library-wide manager: the registries of cell classes, editors, format presets and formula functions.
+// The library-wide manager: the registries of cell classes, editors, format presets and formula functions, and the
+// holder of the engine's other shared state.
 #pragma once
 
-#include "platform/Canvas.h"
-#include "platform/Geometry.h"
-#include "platform/Locale.h"
 #include "platform/Variant.h"
 #include "sheet/CellClass.h"
+#include "sheet/Desktop.h"
+#include "sheet/Devices.h"
 #include "sheet/FormatTable.h"
+#include "sheet/LiveSheets.h"
 
 #include <functional>
 #include <map>
@@ -60,22 +61,13 @@ public:
     // The interned format texts of every cell and style.
     TXLFormatTable& Formats() { return m_formats; }
 
-    // The locale every conversion and display of the engine uses.
-    const Locale& GetLocale() const { return m_locale; }
-    void SetLocale(const Locale& locale) { m_locale = locale; }
-
-    // The canvas on which sheets measure text; a deterministic one until the application installs its own.
-    TXLCanvas& MeasureCanvas() { return *m_measureCanvas; }
+    // The locale and the shell.
+    TXLDesktop& Desktop() { return m_desktop; }
+    const TXLDesktop& Desktop() const { return m_desktop; }
+    // The measuring canvas and the printer page.
+    const TXLDevices& Devices() const { return m_devices; }
+    // Installs the canvas on which sheets measure text and lets every sheet recompute its page.
     void SetMeasureCanvas(std::unique_ptr<TXLCanvas> canvas);
-    int ScreenPixelsPerInch() const { return m_measureCanvas->PixelsPerInch(); }
-
-    // The shell's default action for an address (a link cell's double click); installed by the application.
-    std::function<void(const std::string& address)> ShellOpen;
-
-    // Printer metrics: without a printer 600 x 600 dpi and a page of 4676 x 6744 dots. The page rectangle is
-    // in screen pixels.
-    Size PrinterResolution() const { return m_resolution; }
-    Rect PageRect() const { return m_pageRect; }
     // Re-reads the printer metrics and lets every sheet recompute its page.
     void UpdatePageSize();
 
@@ -92,9 +84,7 @@ public:
     bool GetVariable(TXLSheet* sheet, const std::string& name, Variant& result);
 
     // Sheets add themselves on creation and remove themselves on destruction.
-    void AddSheet(TXLSheet* sheet);
-    void RemoveSheet(TXLSheet* sheet);
-    const std::vector<TXLSheet*>& Sheets() const { return m_sheets; }
+    TXLLiveSheets& Sheets() { return m_sheets; }
 
 private:
     struct ClassEntry {
@@ -106,7 +96,7 @@ private:
 
     std::vector<ClassEntry> m_classes;
     std::map<std::string, TXLFunctionProc, std::less<>> m_functions;
-    std::vector<TXLSheet*> m_sheets;
+    TXLLiveSheets m_sheets;
     TXLFormatTable m_formats;
     struct PresetKey {
         const TXLCellClass* cls;
@@ -123,10 +113,8 @@ private:
     PresetKey m_lastPreset{nullptr, nullptr};
     int m_lastPresetIndex = -1;
     int FindPresetIndex(const TXLCellClass* cls, const std::string* format);
-    Locale m_locale = Locale::ChinaDefault();
-    std::unique_ptr<TXLCanvas> m_measureCanvas;
-    Size m_resolution;
-    Rect m_pageRect;
+    TXLDesktop m_desktop;
+    TXLDevices m_devices;
 };
 
 // The one manager, created on first use with empty registries (InitEngine fills them). EXLGridError "XLManager has been

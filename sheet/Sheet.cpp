@@ -36,7 +36,7 @@ TXLSheet::TXLSheet()
     for (TXLSector sector : {sCols, sRows, sTitle})
         m_sections[sector]->SetBaseStyle(m_baseTitle.get());
     m_sections[sClient]->SetBaseStyle(m_baseClient.get());
-    manager.AddSheet(this);
+    manager.Sheets().Add(this);
     SetColDefWidth(60);
     SetRowDefHeight(15);
     SetPrintScale(100);
@@ -60,7 +60,7 @@ TXLSheet::~TXLSheet()
         m_styler->DetachSheet(this);
     m_styler = nullptr;
     if (TXLManager* manager = XLManagerIfAlive())
-        manager->RemoveSheet(this);
+        manager->Sheets().Remove(this);
 }
 
 TXLSector TXLSheet::GetSector(int col, int row, Point& local) const
@@ -277,7 +277,7 @@ int TXLSheet::AutoRowHeight(int row)
 
 int TXLSheet::AutoSize(int index, TXLAxis axis)
 {
-    TXLCanvas& canvas = XLManager().MeasureCanvas();
+    TXLCanvas& canvas = XLManager().Devices().MeasureCanvas();
     TXLCanvasStateSaver saver(canvas);
     const TXLAxis across = axis == sCols ? sRows : sCols;
     const int titles = across == sCols ? TitleCols() : TitleRows();
@@ -468,7 +468,7 @@ void TXLSheet::SetPrintGridLines(bool on)
 
 void TXLSheet::UpdatePageRect(TXLReport report)
 {
-    const Rect page = XLManager().PageRect();
+    const Rect page = XLManager().Devices().PageRect();
     m_pageRect = {page.left + m_margins[sLeft], page.top + m_margins[sTop], page.right - m_margins[sRight],
                   page.bottom - m_margins[sBottom]};
     if (report == TXLReport::Notify)
@@ -478,11 +478,11 @@ void TXLSheet::UpdatePageRect(TXLReport report)
 void TXLSheet::GetPageBreaks(std::vector<int>& colBreaks, std::vector<int>& rowBreaks) const
 {
     const TXLManager& manager = XLManager();
-    const int ppi = manager.ScreenPixelsPerInch();
+    const int ppi = manager.Devices().ScreenPixelsPerInch();
     for (TXLAxis axis : {sCols, sRows}) {
         std::vector<int>& breaks = axis == sCols ? colBreaks : rowBreaks;
         breaks.clear();
-        const int resolution = axis == sCols ? manager.PrinterResolution().cx : manager.PrinterResolution().cy;
+        const int resolution = axis == sCols ? manager.Devices().PrinterResolution().cx : manager.Devices().PrinterResolution().cy;
         const int64_t factor = int64_t{resolution} * 100 / ppi * m_printScale / 100;
         const auto scaled = [&](int64_t pixels) { return pixels * factor / 100; };
         const int64_t page =

@@ -7,32 +7,32 @@ namespace qv {
 
 double TXLValue::GetAsFloat()
 {
-    return GetValue().ToDouble(XLManager().GetLocale());
+    return GetValue().ToDouble(XLManager().Desktop().GetLocale());
 }
 
 TDateTime TXLValue::GetAsDateTime()
 {
-    return GetValue().ToDateTime(XLManager().GetLocale());
+    return GetValue().ToDateTime(XLManager().Desktop().GetLocale());
 }
 
 int32_t TXLValue::GetAsInteger()
 {
-    return GetValue().ToInteger(XLManager().GetLocale());
+    return GetValue().ToInteger(XLManager().Desktop().GetLocale());
 }
 
 std::string TXLValue::GetAsString()
 {
-    return GetValue().ToString(XLManager().GetLocale());
+    return GetValue().ToString(XLManager().Desktop().GetLocale());
 }
 
 bool TXLValue::GetAsBoolean()
 {
-    return GetValue().ToBoolean(XLManager().GetLocale());
+    return GetValue().ToBoolean(XLManager().Desktop().GetLocale());
 }
 
 Currency TXLValue::GetAsCurrency()
 {
-    return GetValue().ToCurrency(XLManager().GetLocale());
+    return GetValue().ToCurrency(XLManager().Desktop().GetLocale());
 }
 
 std::string TXLValue::GetDisplayText()

@@ -61,7 +61,7 @@ private:
     // Text that reads as no number raises the platform's conversion error.
     static Currency Amount(TXLSheet& sheet, int col, int row)
     {
-        return sheet.GetCell(col, row).GetValue().ToCurrency(XLManager().GetLocale());
+        return sheet.GetCell(col, row).GetValue().ToCurrency(XLManager().Desktop().GetLocale());
     }
 
     TXLSheet& m_balance;

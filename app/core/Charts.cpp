@@ -26,7 +26,7 @@ ChartData RatioChartData(TXLSheet& ratios, int periods)
     for (int col = kFirstPeriodColumn; col <= last; ++col)
         for (Source& source : sources)
             source.Series.Points.push_back(
-                ratios.GetCell(col, source.Row).GetValue().ToDouble(XLManager().GetLocale()));
+                ratios.GetCell(col, source.Row).GetValue().ToDouble(XLManager().Desktop().GetLocale()));
     ChartData chart{"企业财务分析跟踪 按有效期数", {}};
     // Legend order is the order the series were created in.
     for (int index : {2, 3, 0, 1, 4})

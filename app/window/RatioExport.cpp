@@ -37,7 +37,7 @@ lxw_error WriteValue(lxw_worksheet* sheet, int row, int col, const Variant& valu
         return value.AsString().empty() ? LXW_NO_ERROR
                                         : worksheet_write_string(sheet, r, c, value.AsString().c_str(), nullptr);
     default:
-        return worksheet_write_number(sheet, r, c, value.ToDouble(XLManager().GetLocale()), nullptr);
+        return worksheet_write_number(sheet, r, c, value.ToDouble(XLManager().Desktop().GetLocale()), nullptr);
     }
 }
 

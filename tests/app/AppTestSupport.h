@@ -20,7 +20,7 @@ inline constexpr const char* kIndent = "\xEE\x97\xA5";
 
 inline Currency Amount(std::string_view text)
 {
-    const std::optional<Currency> amount = TryStrToCurr(text, XLManager().GetLocale());
+    const std::optional<Currency> amount = TryStrToCurr(text, XLManager().Desktop().GetLocale());
     EXPECT_TRUE(amount.has_value()) << text;
     return amount.value_or(Currency());
 }
@@ -36,7 +36,7 @@ inline double ValueAt(TXLSheet& sheet, int col, int row)
 {
     TXLCell* cell = sheet.FindCell(col, row);
     EXPECT_NE(cell, nullptr) << "no cell at " << col << ", " << row;
-    return cell ? cell->GetValue().ToDouble(XLManager().GetLocale()) : -1e300;
+    return cell ? cell->GetValue().ToDouble(XLManager().Desktop().GetLocale()) : -1e300;
 }
 
 inline std::string FileBytes(const std::filesystem::path& path)

@@ -16,7 +16,7 @@ protected:
     // A line of period p (1-based) as an exact amount.
     Currency Line(TFinSheet which, int row, int p)
     {
-        return m_document.Sheet(which).GetCell(1 + p, row).GetValue().ToCurrency(XLManager().GetLocale());
+        return m_document.Sheet(which).GetCell(1 + p, row).GetValue().ToCurrency(XLManager().Desktop().GetLocale());
     }
     // The sum of lines with their signs: +row adds, -row subtracts.
     Currency Sum(TFinSheet which, std::initializer_list<int> signedRows, int p)

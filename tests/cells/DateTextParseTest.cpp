@@ -20,9 +20,9 @@ protected:
         dmy.DateSeparator = '/';
         dmy.LongTimeFormat = "hh:mm:ss.zzz";
         dmy.ShortMonthNames[4] = "Maj"; // a month name only this locale knows
-        XLManager().SetLocale(dmy);
+        XLManager().Desktop().SetLocale(dmy);
     }
-    void TearDown() override { XLManager().SetLocale(Locale::ChinaDefault()); }
+    void TearDown() override { XLManager().Desktop().SetLocale(Locale::ChinaDefault()); }
 };
 
 TEST_F(DayMonthYearLocale, ParseDate)

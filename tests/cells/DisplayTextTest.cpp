@@ -99,9 +99,9 @@ TEST(FormatNumber, UsesTheManagersLocale)
     Locale comma = Locale::ChinaDefault();
     comma.DecimalSeparator = ',';
     comma.ThousandSeparator = '.';
-    XLManager().SetLocale(comma);
+    XLManager().Desktop().SetLocale(comma);
     const std::string text = FormatNumber("#,##0.00", 1234.5);
-    XLManager().SetLocale(Locale::ChinaDefault());
+    XLManager().Desktop().SetLocale(Locale::ChinaDefault());
     EXPECT_EQ(text, "1.234,50");
 }
 

@@ -14,9 +14,9 @@ class ShellHook {
 public:
     ShellHook()
     {
-        XLManager().ShellOpen = [this](const std::string& address) { Opened.push_back(address); };
+        XLManager().Desktop().ShellOpen = [this](const std::string& address) { Opened.push_back(address); };
     }
-    ~ShellHook() { XLManager().ShellOpen = nullptr; }
+    ~ShellHook() { XLManager().Desktop().ShellOpen = nullptr; }
     ShellHook(const ShellHook&) = delete;
     ShellHook& operator=(const ShellHook&) = delete;
 
@@ -112,9 +112,9 @@ TEST(TXLCUrl, WithoutAHookOrWithAFailingOneNothingHappens)
     auto& cell = test::PlaceCell<TXLCUrl>(sheet);
     cell.SetAsString("http://a.cn");
     EXPECT_NO_THROW(cell.DblClick());
-    XLManager().ShellOpen = [](const std::string&) { throw EPlatformError("no browser"); };
+    XLManager().Desktop().ShellOpen = [](const std::string&) { throw EPlatformError("no browser"); };
     EXPECT_NO_THROW(cell.DblClick());
-    XLManager().ShellOpen = nullptr;
+    XLManager().Desktop().ShellOpen = nullptr;
 }
 
 } // namespace

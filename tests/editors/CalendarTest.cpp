@@ -171,20 +171,20 @@ struct ShownCalendar {
     {
         Locale l = Locale::UnitedStates();
         l.FirstDayOfWeek = 1;
-        XLManager().SetLocale(l);
+        XLManager().Desktop().SetLocale(l);
         calendar.show();
         calendar.SetDate(Day(2024, 3, 5) + 0.75);
         calendar.OnClick = [this] { ++clicks; };
         calendar.OnChange = [this] { ++changes; };
     }
-    ~ShownCalendar() { XLManager().SetLocale(saved); }
+    ~ShownCalendar() { XLManager().Desktop().SetLocale(saved); }
     QPoint Centre(const Rect& r) const { return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
     void Click(TGSCalendarArea area)
     {
         QTest::mouseClick(&calendar, Qt::LeftButton, {}, Centre(calendar.Layout().AreaRect(area)));
     }
 
-    Locale saved = XLManager().GetLocale();
+    Locale saved = XLManager().Desktop().GetLocale();
     TGSCalendar calendar;
     int clicks = 0;
     int changes = 0;

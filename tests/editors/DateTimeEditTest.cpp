@@ -22,10 +22,10 @@ struct DayMonthYear {
     {
         Locale l = Locale::ChinaDefault();
         l.ShortDateFormat = "d/M/yyyy";
-        XLManager().SetLocale(l);
+        XLManager().Desktop().SetLocale(l);
     }
-    ~DayMonthYear() { XLManager().SetLocale(saved); }
-    Locale saved = XLManager().GetLocale();
+    ~DayMonthYear() { XLManager().Desktop().SetLocale(saved); }
+    Locale saved = XLManager().Desktop().GetLocale();
 };
 
 struct ParseCase {
@@ -48,8 +48,8 @@ TEST(DateTimeText, EachModeKeepsTheOtherHalfAndUnreadableTextKeepsTheBase)
         {"7/5/2003 x", TXLDateTimeMode::DateAndTime, base},
     };
     for (const ParseCase& c : cases)
-        EXPECT_DOUBLE_EQ(ParseDateTimeText(c.text, c.mode, base, XLManager().GetLocale()), c.expected) << c.text;
-    EXPECT_EQ(DateTimeText("yyyy-mm-dd", 0, XLManager().GetLocale()), "");
+        EXPECT_DOUBLE_EQ(ParseDateTimeText(c.text, c.mode, base, XLManager().Desktop().GetLocale()), c.expected) << c.text;
+    EXPECT_EQ(DateTimeText("yyyy-mm-dd", 0, XLManager().Desktop().GetLocale()), "");
 }
 
 } // namespace

@@ -19,7 +19,7 @@ namespace {
 
 double NumberAt(TXLSheet& sheet, Point p)
 {
-    return sheet.Section(sClient).GetCell(p).GetValue().ToDouble(XLManager().GetLocale());
+    return sheet.Section(sClient).GetCell(p).GetValue().ToDouble(XLManager().Desktop().GetLocale());
 }
 
 TEST(EditHost, ADigitTypedOnACurrencyCellReplacesItsTextAndDownStoresAndMoves)

@@ -25,7 +25,7 @@ struct NumberCell : EditingGrid {
         EXPECT_NE(edit, nullptr);
         return *edit;
     }
-    double Value(Point p) { return Client().GetCell(p).GetValue().ToDouble(XLManager().GetLocale()); }
+    double Value(Point p) { return Client().GetCell(p).GetValue().ToDouble(XLManager().Desktop().GetLocale()); }
 };
 
 TEST(NumberFormatFor, KeepsTheNumberCharactersOfTheFirstSectionAndStepsByItsDecimals)

@@ -16,7 +16,7 @@ namespace qv::test {
 // "double 14", "string AB", "currency 3.0000", "empty": the kind and the text of a value.
 inline std::string DescribeValue(const Variant& v)
 {
-    return qv::DescribeValue(v, XLManager().GetLocale());
+    return qv::DescribeValue(v, XLManager().Desktop().GetLocale());
 }
 
 // Evaluates text as a sheet's CalcExpression would (a fresh Empty result), and describes what came of it.
@@ -41,14 +41,14 @@ struct OutcomeCase {
 // The manager's locale with a decimal comma (and a point between thousands) while the object lives.
 class DecimalCommaScope {
 public:
-    DecimalCommaScope() : m_saved(XLManager().GetLocale())
+    DecimalCommaScope() : m_saved(XLManager().Desktop().GetLocale())
     {
         Locale comma = m_saved;
         comma.DecimalSeparator = ',';
         comma.ThousandSeparator = '.';
-        XLManager().SetLocale(comma);
+        XLManager().Desktop().SetLocale(comma);
     }
-    ~DecimalCommaScope() { XLManager().SetLocale(m_saved); }
+    ~DecimalCommaScope() { XLManager().Desktop().SetLocale(m_saved); }
     DecimalCommaScope(const DecimalCommaScope&) = delete;
     DecimalCommaScope& operator=(const DecimalCommaScope&) = delete;
 

@@ -40,7 +40,7 @@ struct InfixCase {
 
 void ExpectInfix(std::span<const InfixCase> cases)
 {
-    const Locale& locale = XLManager().GetLocale();
+    const Locale& locale = XLManager().Desktop().GetLocale();
     for (const auto& c : cases) {
         const std::string outcome = Try([&] {
             Variant left = c.left;
@@ -230,7 +230,7 @@ TEST(FormulaOperators, PrefixOperators)
         {tkNot, kNull, "null"},
         {tkPlus, "x", "string x"},
     };
-    const Locale& locale = XLManager().GetLocale();
+    const Locale& locale = XLManager().Desktop().GetLocale();
     for (const auto& c : cases) {
         const std::string outcome = Try([&] {
             Variant v = c.value;

@@ -19,7 +19,7 @@ public:
     {
         ++functionCalls;
         if (function == "TWICE")
-            result = params[0].ToDouble(XLManager().GetLocale()) * 2;
+            result = params[0].ToDouble(XLManager().Desktop().GetLocale()) * 2;
     }
     void DoVariable(const std::string& variable, Variant& result) override
     {
@@ -57,7 +57,7 @@ TEST(FormulaResolution, RegisteredNamesAreUpperCasedAndUnique)
     TXLManager& m = XLManager();
     if (!m.HasFunction("PLUSONE"))
         m.RegisterFunction("PlusOne", [](TXLSheet*, std::span<const Variant> params, Variant& result) {
-            result = params[0].ToInteger(XLManager().GetLocale()) + 1;
+            result = params[0].ToInteger(XLManager().Desktop().GetLocale()) + 1;
         });
     EXPECT_TRUE(m.HasFunction("PLUSONE"));
     EXPECT_FALSE(m.HasFunction("PlusOne"));

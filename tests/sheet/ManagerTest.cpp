@@ -37,19 +37,19 @@ TEST(Manager, EditorsAndFormatsPerClass)
 
 TEST(Manager, KeepsTheListOfLiveSheets)
 {
-    const size_t before = XLManager().Sheets().size();
+    const size_t before = XLManager().Sheets().All().size();
     {
         TXLSheet sheet;
-        EXPECT_EQ(XLManager().Sheets().size(), before + 1);
-        EXPECT_EQ(XLManager().Sheets().back(), &sheet);
+        EXPECT_EQ(XLManager().Sheets().All().size(), before + 1);
+        EXPECT_EQ(XLManager().Sheets().All().back(), &sheet);
     }
-    EXPECT_EQ(XLManager().Sheets().size(), before);
+    EXPECT_EQ(XLManager().Sheets().All().size(), before);
 }
 
 TEST(Manager, DefaultPrinterMetrics)
 {
-    EXPECT_EQ(XLManager().PrinterResolution(), (Size{600, 600}));
-    EXPECT_EQ(XLManager().PageRect(), (Rect{0, 0, 4676 * 96 / 600, 6744 * 96 / 600}));
+    EXPECT_EQ(XLManager().Devices().PrinterResolution(), (Size{600, 600}));
+    EXPECT_EQ(XLManager().Devices().PageRect(), (Rect{0, 0, 4676 * 96 / 600, 6744 * 96 / 600}));
 }
 
 TEST(ManagerDeathTest, UseAfterShutdownRaisesTheDestroyedError)

@@ -118,7 +118,7 @@ TEST_F(Handlers, ClearAndResetLeavesTheRatioGroupRowsAndEveryNameColumnAlone)
     ShowPage(fpRatios);
     auto cellText = [this](TFinSheet which, int col, int row) {
         TXLCell* cell = Document().Sheet(which).FindCell(col, row);
-        return cell ? cell->GetValue().ToString(XLManager().GetLocale()) : std::string("<none>");
+        return cell ? cell->GetValue().ToString(XLManager().Desktop().GetLocale()) : std::string("<none>");
     };
     std::vector<std::string> kept;
     auto collect = [&] {

@@ -93,7 +93,7 @@ private:
         for (size_t i = 0; i < m_headings.size(); ++i) {
             std::string digits = words[2 + i];
             std::erase(digits, ',');
-            const std::optional<qv::Currency> amount = qv::TryStrToCurr(digits, qv::XLManager().GetLocale());
+            const std::optional<qv::Currency> amount = qv::TryStrToCurr(digits, qv::XLManager().Desktop().GetLocale());
             if (!amount)
                 throw Error("'" + words[2 + i] + "' is not an amount");
             m_sheet->GetCell(qv::kFirstPeriodColumn + static_cast<int>(i), row).SetAsCurrency(*amount);

@@ -109,7 +109,7 @@ ReportTable TableOf(qv::TXLSheet& sheet, std::string key, std::string title, int
         if (line.HasValues)
             for (int col = qv::kFirstPeriodColumn; col < qv::kFirstPeriodColumn + periods; ++col) {
                 qv::TXLCell& cell = sheet.GetCell(col, row);
-                line.Values.push_back(cell.GetValue().ToDouble(qv::XLManager().GetLocale()));
+                line.Values.push_back(cell.GetValue().ToDouble(qv::XLManager().Desktop().GetLocale()));
                 line.Texts.push_back(qv::DisplayText(cell.GetDisplayText()));
             }
         table.Rows.push_back(std::move(line));
@@ -157,7 +157,7 @@ void PrintTsv(qv::OutputStream& out, const std::vector<std::string>& headings, c
 void JsonValue(qv::JsonWriter& j, double value)
 {
     if (std::isfinite(value))
-        j.NumberText(qv::FormatFloat("0.0000", value, qv::XLManager().GetLocale()));
+        j.NumberText(qv::FormatFloat("0.0000", value, qv::XLManager().Desktop().GetLocale()));
     else
         j.Number(value);
 }

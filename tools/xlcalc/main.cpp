@@ -36,7 +36,7 @@ std::string Evaluate(TXLSheet& sheet, std::string_view expression, bool& ok)
     try {
         const Variant value = sheet.CalcExpression(expression, nullptr);
         ok = true;
-        return DescribeValue(value, XLManager().GetLocale());
+        return DescribeValue(value, XLManager().Desktop().GetLocale());
     } catch (const std::exception&) {
         return DescribeCurrentError();
     }
@@ -77,10 +77,10 @@ int Run(const std::vector<std::string>& expressions, const std::string& sheetFil
 {
     try {
         if (decimalComma) {
-            Locale locale = XLManager().GetLocale();
+            Locale locale = XLManager().Desktop().GetLocale();
             locale.DecimalSeparator = ',';
             locale.ThousandSeparator = '.';
-            XLManager().SetLocale(locale);
+            XLManager().Desktop().SetLocale(locale);
         }
         TXLSheet sheet;
         if (!sheetFile.empty() && !LoadSheet(sheet, sheetFile))
