@@ -107,7 +107,7 @@ void BM_GridLineScroll(benchmark::State& state)
     const Point start = body.Origin();
     bool down = true;
     for (auto _ : state) {
-        const int line = body.ScrollPosFor(sRows, down ? scLineDown : scLineUp, 0) - body.Origin().y;
+        const int line = body.ScrollPosFor(axRows, down ? scLineDown : scLineUp, 0) - body.Origin().y;
         body.SetOrigin(body.Origin().Offset(0, line));
         const Rect strip = line > 0 ? Rect{0, kBody.cy - line, kBody.cx, kBody.cy} : Rect{0, 0, kBody.cx, -line};
         PaintBody(body, image, strip);

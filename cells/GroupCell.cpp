@@ -34,12 +34,12 @@ void TXLCGroup::Apply()
         // The range below the left end holds the header of the columns; only those after it are governed.
         const Rect head = section.ExpandToUnions({r.left, r.bottom, r.left + 1, r.bottom + 1});
         for (int col = head.right; col < r.right; ++col)
-            sheet.SetVisible(section.ToSheet(Point{col, 0}).x, sCols, visible);
+            sheet.SetVisible(section.ToSheet(Point{col, 0}).x, axCols, visible);
         strip = {head.right, r.bottom, r.right, r.bottom + 1};
     } else {
         const Rect head = section.ExpandToUnions({r.right, r.top, r.right + 1, r.top + 1});
         for (int row = head.bottom; row < r.bottom; ++row)
-            sheet.SetVisible(section.ToSheet(Point{0, row}).y, sRows, visible);
+            sheet.SetVisible(section.ToSheet(Point{0, row}).y, axRows, visible);
         strip = {r.right, head.bottom, r.right + 1, r.bottom};
     }
     if (!visible || strip.IsEmpty())

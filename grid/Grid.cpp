@@ -51,7 +51,7 @@ TXLPart RowPart(TXLSector pane)
 
 int& Along(Point& p, TXLAxis axis)
 {
-    return axis == sCols ? p.x : p.y;
+    return axis == axCols ? p.x : p.y;
 }
 
 constexpr TXLSector kSectors[] = {sCols, sRows, sTitle, sClient};
@@ -72,8 +72,8 @@ TXLGrid::TXLGrid(QWidget* parent) : QFrame(parent)
     setFocusPolicy(Qt::StrongFocus);
     // Chinese text (the period headings) comes through fcitx or ibus.
     setAttribute(Qt::WA_InputMethodEnabled);
-    for (TXLAxis axis : {sCols, sRows}) {
-        m_bars[axis] = std::make_unique<QScrollBar>(axis == sCols ? Qt::Horizontal : Qt::Vertical, this);
+    for (TXLAxis axis : {axCols, axRows}) {
+        m_bars[axis] = std::make_unique<QScrollBar>(axis == axCols ? Qt::Horizontal : Qt::Vertical, this);
         QScrollBar* bar = m_bars[axis].get();
         bar->setVisible(false);
         bar->setFocusPolicy(Qt::NoFocus);
@@ -83,12 +83,12 @@ TXLGrid::TXLGrid(QWidget* parent) : QFrame(parent)
     }
     ApplyScrollBarLook();
     for (TXLSector sector : {sClient, sCols, sRows, sTitle})
-        m_views[sector] = std::make_unique<TXLView>(*this, sector, MutableList(sCols, ColumnPart(sector)),
-                                                    MutableList(sRows, RowPart(sector)));
-    View(sClient).SetLinkedPane(sCols, &View(sCols));
-    View(sClient).SetLinkedPane(sRows, &View(sRows));
-    View(sCols).SetLinkedPane(sCols, &View(sClient));
-    View(sRows).SetLinkedPane(sRows, &View(sClient));
+        m_views[sector] = std::make_unique<TXLView>(*this, sector, MutableList(axCols, ColumnPart(sector)),
+                                                    MutableList(axRows, RowPart(sector)));
+    View(sClient).SetLinkedPane(axCols, &View(sCols));
+    View(sClient).SetLinkedPane(axRows, &View(sRows));
+    View(sCols).SetLinkedPane(axCols, &View(sClient));
+    View(sRows).SetLinkedPane(axRows, &View(sClient));
     View(sClient).SetColor(m_color);
     AlignPanes();
     if (g_editHostFactory) {
@@ -205,8 +205,8 @@ void TXLGrid::SetScrolls(TXLScrolls scrolls)
         return;
     m_scrolls = scrolls;
     ApplyScrollBarLook();
-    for (TXLAxis axis : {sCols, sRows})
-        if (!HasScroll(axis == sCols ? sHorizontal : sVertical))
+    for (TXLAxis axis : {axCols, axRows})
+        if (!HasScroll(axis == axCols ? sHorizontal : sVertical))
             m_bars[axis]->setVisible(false);
     AlignPanes();
     View(sClient).UpdateScrollBars(true);
@@ -241,8 +241,8 @@ void TXLGrid::SetShowHint(bool on)
 std::array<TXLView*, 2> TXLGrid::PanesOf(TXLAxis axis, TXLPart part) const
 {
     if (part == ptClient)
-        return {&View(axis), &View(sClient)};
-    return {&View(static_cast<TXLSector>(axis ^ 1)), &View(sTitle)};
+        return {&View(TitleStrip(axis)), &View(sClient)};
+    return {&View(TitleStrip(Across(axis))), &View(sTitle)};
 }
 
 void TXLGrid::UpdateSizes(TXLAxes axes)
@@ -253,7 +253,7 @@ void TXLGrid::UpdateSizes(TXLAxes axes)
     for (TXLSector sector : kSectors)
         extents[sector] = View(sector).Extent();
     if (m_sheet) {
-        for (TXLAxis axis : {sCols, sRows}) {
+        for (TXLAxis axis : {axCols, axRows}) {
             if (!(axes & AxisBit(axis)))
                 continue;
             for (TXLPart part : {ptTitles, ptClient}) {
@@ -298,8 +298,8 @@ void TXLGrid::AlignPanes()
     const Point corner = View(sTitle).Extent();
     const int left = std::min(right, left0 + (HasOption(oTitleRows) ? corner.x : 0));
     const int top = std::min(bottom, top0 + (HasOption(oTitleCols) ? corner.y : 0));
-    QScrollBar& vertical = *m_bars[sRows];
-    QScrollBar& horizontal = *m_bars[sCols];
+    QScrollBar& vertical = *m_bars[axRows];
+    QScrollBar& horizontal = *m_bars[axCols];
     // The bars' own size hints: the flat style sheet sets their breadth.
     const int bodyRight = std::max(left, right - (vertical.isVisibleTo(this) ? vertical.sizeHint().width() : 0));
     const int bodyBottom = std::max(top, bottom - (horizontal.isVisibleTo(this) ? horizontal.sizeHint().height() : 0));
@@ -423,17 +423,17 @@ void TXLGrid::SetLink(TXLGrid* TXLGrid::*link, TXLGrid* grid)
     if (partnersOld && partnersOld != this && partnersOld->*link == grid)
         partnersOld->*link = nullptr;
     grid->*link = this;
-    SendOriginToLinks(grid, link == &TXLGrid::m_horzLink ? AxisBit(sCols) : AxisBit(sRows));
+    SendOriginToLinks(grid, link == &TXLGrid::m_horzLink ? AxisBit(axCols) : AxisBit(axRows));
 }
 
 TXLGrid::TXLLinkPosition TXLGrid::LinkPositionOf(Point origin) const
 {
     TXLLinkPosition position;
     int x = origin.x;
-    position.Item.x = ScaledList(sCols, ptClient).FindOffset(x);
+    position.Item.x = ScaledList(axCols, ptClient).FindOffset(x);
     position.Within.x = Unscaled(origin.x - x);
     int y = origin.y;
-    position.Item.y = ScaledList(sRows, ptClient).FindOffset(y);
+    position.Item.y = ScaledList(axRows, ptClient).FindOffset(y);
     position.Within.y = Unscaled(origin.y - y);
     return position;
 }
@@ -451,8 +451,8 @@ void TXLGrid::SendOriginToLinks(TXLGrid* only, TXLAxes axes)
     if (m_horzLink && m_horzLink == m_vertLink) {
         send(m_horzLink, kBothAxes);
     } else {
-        send(m_horzLink, AxisBit(sCols));
-        send(m_vertLink, AxisBit(sRows));
+        send(m_horzLink, AxisBit(axCols));
+        send(m_vertLink, AxisBit(axRows));
     }
     m_followingLinks = false;
 }
@@ -510,10 +510,10 @@ void TXLGrid::FollowLink(const TXLLinkPosition& position, TXLAxes axes)
         return;
     TXLView& body = View(sClient);
     Point origin = body.Origin();
-    if (axes & AxisBit(sCols))
-        origin.x = ScaledList(sCols, ptClient).GetOffset(position.Item.x) + Scaled(position.Within.x);
-    if (axes & AxisBit(sRows))
-        origin.y = ScaledList(sRows, ptClient).GetOffset(position.Item.y) + Scaled(position.Within.y);
+    if (axes & AxisBit(axCols))
+        origin.x = ScaledList(axCols, ptClient).GetOffset(position.Item.x) + Scaled(position.Within.x);
+    if (axes & AxisBit(axRows))
+        origin.y = ScaledList(axRows, ptClient).GetOffset(position.Item.y) + Scaled(position.Within.y);
     body.SetOrigin(origin);
 }
 
@@ -569,8 +569,8 @@ void TXLGrid::SizeChanged(TXLAxis axis, TXLPart part, int index)
     if (newSize == 0 && part == ptClient && View(sClient).IsEditing())
         if (const TXLCell* edited = m_editHost->EditedCell()) {
             const Rect r = edited->GetRect();
-            const int from = axis == sCols ? r.left : r.top;
-            const int to = axis == sCols ? r.right : r.bottom;
+            const int from = axis == axCols ? r.left : r.top;
+            const int to = axis == axCols ? r.right : r.bottom;
             if (index >= from && index < to)
                 m_editHost->SetEditing(false);
         }
@@ -753,7 +753,7 @@ void TXLGrid::HandleWheel(QWheelEvent& event)
 
 bool TXLGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Wheel && (watched == m_bars[sCols].get() || watched == m_bars[sRows].get())) {
+    if (event->type() == QEvent::Wheel && (watched == m_bars[axCols].get() || watched == m_bars[axRows].get())) {
         HandleWheel(*static_cast<QWheelEvent*>(event));
         return true;
     }

@@ -93,7 +93,7 @@ public:
     TXLPane& Pane(TXLSector sector) const override;
     // The scaled list of an axis part.
     const TXLSizeList& ScaledList(TXLAxis axis, TXLPart part) const { return m_scaled[axis * 2 + part]; }
-    // The body's bar of an axis (sCols: horizontal).
+    // The body's bar of an axis (axCols: horizontal).
     QScrollBar& ScrollBar(TXLAxis axis) const { return *m_bars[axis]; }
 
     // Rebuilds the scaled lists of the axes (an empty set: both) from the sheet and gives the panes their extents.

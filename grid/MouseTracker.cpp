@@ -39,7 +39,7 @@ TXLCursor TXLMouseTracker::MouseMove(TXLPane& pane, TXLShiftState shift, Point p
         return ChooseTracker(pane, p);
     }
     if (m_tracker == TXLTracker::Sizing)
-        return m_sizing.Axis == sCols ? TXLCursor::ColSizing : TXLCursor::RowSizing;
+        return m_sizing.Axis == axCols ? TXLCursor::ColSizing : TXLCursor::RowSizing;
     return TXLCursor::Default;
 }
 
@@ -74,17 +74,17 @@ TXLCursor TXLMouseTracker::ChooseTracker(const TXLPane& pane, Point p)
     switch (hit.Kind) {
     case TXLHitKind::ColBoundary:
     case TXLHitKind::RowBoundary: {
-        const TXLAxis axis = hit.Kind == TXLHitKind::ColBoundary ? sCols : sRows;
-        if (!m_owner.HasOption(axis == sCols ? oColSizing : oRowSizing))
+        const TXLAxis axis = hit.Kind == TXLHitKind::ColBoundary ? axCols : axRows;
+        if (!m_owner.HasOption(axis == axCols ? oColSizing : oRowSizing))
             return TXLCursor::Default;
         m_tracker = TXLTracker::Sizing;
         m_sizing.Axis = axis;
         m_sizing.Index = hit.Index;
         // The column-title strip and the body show the client columns, the row-title strip and the body the
         // client rows.
-        const bool client = pane.IsBody() || pane.Sector() == static_cast<TXLSector>(axis);
+        const bool client = pane.IsBody() || pane.Sector() == TitleStrip(axis);
         m_sizing.Part = client ? ptClient : ptTitles;
-        return axis == sCols ? TXLCursor::ColSizing : TXLCursor::RowSizing;
+        return axis == axCols ? TXLCursor::ColSizing : TXLCursor::RowSizing;
     }
     case TXLHitKind::Cell:
         if (pane.CanEnterCell(hit.Cell))
@@ -134,15 +134,15 @@ void TXLMouseTracker::AutoScrollTick()
     // Each strip scrolls along its own axis only.
     if (pane.IsBody() || pane.Sector() == sCols) {
         if (mouse.x < 0)
-            origin.x = body.ScrollPosFor(sCols, scLineUp, 0);
+            origin.x = body.ScrollPosFor(axCols, scLineUp, 0);
         else if (mouse.x >= client.cx)
-            origin.x = body.ScrollPosFor(sCols, scLineDown, 0);
+            origin.x = body.ScrollPosFor(axCols, scLineDown, 0);
     }
     if (pane.IsBody() || pane.Sector() == sRows) {
         if (mouse.y < 0)
-            origin.y = body.ScrollPosFor(sRows, scLineUp, 0);
+            origin.y = body.ScrollPosFor(axRows, scLineUp, 0);
         else if (mouse.y >= client.cy)
-            origin.y = body.ScrollPosFor(sRows, scLineDown, 0);
+            origin.y = body.ScrollPosFor(axRows, scLineDown, 0);
     }
     body.SetOrigin(origin);
     m_host.UpdatePanes();

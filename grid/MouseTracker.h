@@ -30,7 +30,7 @@ struct TXLHintRequest {
 // What the sizing tracker drags: the item Index of the part Part on Axis, starting at content pixel Start of its
 // scaled list. Sizes are scaled pixels.
 struct TXLSizing {
-    TXLAxis Axis = sCols;
+    TXLAxis Axis = axCols;
     TXLPart Part = ptClient;
     int Index = 0;
     int Start = 0;

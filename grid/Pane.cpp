@@ -18,12 +18,12 @@ constexpr int kLineSizeSlack = 5;    // a size change repaints from this far bef
 
 int& Along(Point& p, TXLAxis axis)
 {
-    return axis == sCols ? p.x : p.y;
+    return axis == axCols ? p.x : p.y;
 }
 
 int Along(const Point& p, TXLAxis axis)
 {
-    return axis == sCols ? p.x : p.y;
+    return axis == axCols ? p.x : p.y;
 }
 
 } // namespace
@@ -75,7 +75,7 @@ bool TXLPane::CellsAtRect(const Rect& r, Rect& range) const
     int y = r.top + m_origin.y;
     const int left = m_cols.FindOffset(x);
     const int top = m_rows.FindOffset(y);
-    if (left >= Count(sCols) || top >= Count(sRows))
+    if (left >= Count(axCols) || top >= Count(axRows))
         return false;
     // The item under the exclusive edge counts only when the edge lies past its start.
     const int rightPixel = r.right + m_origin.x;
@@ -107,14 +107,14 @@ bool TXLPane::CellRectToPixels(const Rect& range, Rect& r, int inset) const
 
 Point TXLPane::ClampCell(Point cell) const
 {
-    const int cols = Count(sCols);
-    const int rows = Count(sRows);
+    const int cols = Count(axCols);
+    const int rows = Count(axRows);
     return {cols == 0 ? 0 : std::clamp(cell.x, 0, cols - 1), rows == 0 ? 0 : std::clamp(cell.y, 0, rows - 1)};
 }
 
 bool TXLPane::ClipToSheet(Rect& range) const
 {
-    range = range.Intersect({0, 0, Count(sCols), Count(sRows)});
+    range = range.Intersect({0, 0, Count(axCols), Count(axRows)});
     return !range.IsEmpty();
 }
 
@@ -133,7 +133,7 @@ Rect TXLPane::ExpandByUnions(Rect range) const
 
 bool TXLPane::CanEnterCell(Point cell) const
 {
-    if (!m_section || cell.x < 0 || cell.y < 0 || cell.x >= Count(sCols) || cell.y >= Count(sRows))
+    if (!m_section || cell.x < 0 || cell.y < 0 || cell.x >= Count(axCols) || cell.y >= Count(axRows))
         return false;
     if (m_cols.GetValue(cell.x) <= 0 || m_rows.GetValue(cell.y) <= 0 ||
         m_section->UnionAt(cell, TXLAnchorRule::Exclude))
@@ -229,7 +229,7 @@ bool TXLPane::SetOrigin(Point p)
     }
     m_origin = p;
     UpdateScrollBars(false);
-    for (TXLAxis axis : {sCols, sRows}) {
+    for (TXLAxis axis : {axCols, axRows}) {
         TXLPane* linked = m_linked[axis];
         if (!linked)
             continue;
@@ -244,7 +244,7 @@ bool TXLPane::SetOrigin(Point p)
 
 bool TXLPane::ClampOrigin(Point p)
 {
-    for (TXLAxis axis : {sCols, sRows}) {
+    for (TXLAxis axis : {axCols, axRows}) {
         int& c = Along(p, axis);
         const int extent = Along(m_extent, axis);
         const int client = ClientSize(axis);
@@ -283,7 +283,7 @@ void TXLPane::MakeVisible(const Rect& range)
     Point origin = m_origin;
     const Point start = r.TopLeft();
     const Point end{r.right, r.bottom};
-    for (TXLAxis axis : {sCols, sRows}) {
+    for (TXLAxis axis : {axCols, axRows}) {
         if (Along(start, axis) <= 0)
             Along(origin, axis) += Along(start, axis);
         else if (Along(end, axis) > ClientSize(axis))
@@ -292,11 +292,11 @@ void TXLPane::MakeVisible(const Rect& range)
     if (origin == m_origin)
         return;
     // No partial item before the range at the leading edge.
-    for (TXLAxis axis : {sCols, sRows}) {
+    for (TXLAxis axis : {axCols, axRows}) {
         const TXLSizeList& list = List(axis);
         int itemStart = Along(origin, axis);
         const int item = list.FindOffset(itemStart);
-        const int first = axis == sCols ? range.left : range.top;
+        const int first = axis == axCols ? range.left : range.top;
         if (item < first && itemStart < Along(origin, axis))
             Along(origin, axis) = itemStart + list.GetValue(item);
     }
@@ -306,7 +306,7 @@ void TXLPane::MakeVisible(const Rect& range)
 TXLTopLeft TXLPane::TopLeft() const
 {
     TXLTopLeft topLeft;
-    for (TXLAxis axis : {sCols, sRows}) {
+    for (TXLAxis axis : {axCols, axRows}) {
         int start = Along(m_origin, axis);
         const int item = List(axis).FindOffset(start);
         Along(topLeft.Item, axis) = item;
@@ -319,7 +319,7 @@ TXLTopLeft TXLPane::TopLeft() const
 void TXLPane::ShowAtTopLeft(const TXLTopLeft& topLeft)
 {
     Point origin;
-    for (TXLAxis axis : {sCols, sRows}) {
+    for (TXLAxis axis : {axCols, axRows}) {
         const int item = Along(topLeft.Item, axis);
         const int oldSize = Along(topLeft.ItemSize, axis);
         const int64_t within =
@@ -393,11 +393,11 @@ void TXLPane::UpdateScrollBars(bool clamp)
     for (int pass = 0; pass < 2; ++pass) {
         const Size before = ClientSize();
         bool barsChanged = false;
-        for (TXLAxis axis : {sRows, sCols}) {
+        for (TXLAxis axis : {axRows, axCols}) {
             const int extent = Along(m_extent, axis);
             const int client = ClientSize(axis);
             const TXLScrollBarState state{std::max(0, extent - client), std::max(1, client), Along(m_origin, axis),
-                                          m_owner.HasScroll(axis == sCols ? sHorizontal : sVertical) &&
+                                          m_owner.HasScroll(axis == axCols ? sHorizontal : sVertical) &&
                                               extent > client};
             barsChanged = m_owner.SetScrollBar(axis, state) || barsChanged;
         }
@@ -433,10 +433,10 @@ void TXLPane::LineSizeChanged(TXLAxis axis, int start, int newSize, int oldSize)
         if (oldEnd < contentEnd) {
             const Size size = ClientSize();
             const Rect moving =
-                axis == sCols ? Rect{oldEnd, 0, contentEnd, size.cy} : Rect{0, oldEnd, size.cx, contentEnd};
+                axis == axCols ? Rect{oldEnd, 0, contentEnd, size.cy} : Rect{0, oldEnd, size.cx, contentEnd};
             const Rect inside = moving.Intersect(ClientRect());
             if (!inside.IsEmpty())
-                m_host.ScrollContent(axis == sCols ? diff : 0, axis == sRows ? diff : 0, inside);
+                m_host.ScrollContent(axis == axCols ? diff : 0, axis == axRows ? diff : 0, inside);
         }
         // The item itself is repainted (the rest of the content was moved); a picture does not move with it.
         if (start + larger > origin - kLineSizeSlack && start < origin + client + kLineSizeSlack) {
@@ -445,7 +445,7 @@ void TXLPane::LineSizeChanged(TXLAxis axis, int start, int newSize, int oldSize)
             } else {
                 const int from = start - origin - kLineSizeSlack;
                 const int to = start + larger - origin + kLineSizeSlack;
-                UpdateRect(axis == sCols ? Rect{from, 0, to, ClientSize().cy} : Rect{0, from, ClientSize().cx, to});
+                UpdateRect(axis == axCols ? Rect{from, 0, to, ClientSize().cy} : Rect{0, from, ClientSize().cx, to});
             }
         }
     }
@@ -453,8 +453,8 @@ void TXLPane::LineSizeChanged(TXLAxis axis, int start, int newSize, int oldSize)
     if (m_section && HasWindow()) {
         for (const auto& merged : m_section->Unions()) {
             const Rect& cells = merged->GetRect();
-            const int first = List(axis).GetOffset(axis == sCols ? cells.left : cells.top);
-            const int last = List(axis).GetOffset(axis == sCols ? cells.right : cells.bottom);
+            const int first = List(axis).GetOffset(axis == axCols ? cells.left : cells.top);
+            const int last = List(axis).GetOffset(axis == axCols ? cells.right : cells.bottom);
             if (first > start + larger || last < start)
                 continue;
             if (IsLocked()) {
@@ -603,8 +603,8 @@ void TXLPane::PaintPass(TXLCanvas& canvas, const Rect& paintRect, const Rect& ra
     if (!IsCurrentView() && (m_sector == sCols || m_sector == sRows) && m_owner.HasOption(oTitle3D)) {
         const Rect bodySelection = m_owner.Pane(sClient).Selection();
         if (!bodySelection.IsEmpty()) {
-            raised = m_sector == sCols ? Rect{bodySelection.left, 0, bodySelection.right, Count(sRows)}
-                                       : Rect{0, bodySelection.top, Count(sCols), bodySelection.bottom};
+            raised = m_sector == sCols ? Rect{bodySelection.left, 0, bodySelection.right, Count(axRows)}
+                                       : Rect{0, bodySelection.top, Count(axCols), bodySelection.bottom};
             raised = ExpandByUnions(raised);
         }
     }

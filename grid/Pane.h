@@ -61,14 +61,14 @@ public:
     TXLSelection& SelectionObject() const { return *m_selectionObject; }
     const TXLSizeList& ColList() const { return m_cols; }
     const TXLSizeList& RowList() const { return m_rows; }
-    // The list of an axis (sCols: column widths, sRows: row heights).
-    const TXLSizeList& List(TXLAxis axis) const { return axis == sCols ? m_cols : m_rows; }
+    // The list of an axis (axCols: column widths, axRows: row heights).
+    const TXLSizeList& List(TXLAxis axis) const { return axis == axCols ? m_cols : m_rows; }
 
     // Content size in pixels (the sums of the two lists) and the content pixel shown at the top-left corner.
     Point Extent() const { return m_extent; }
     Point Origin() const { return m_origin; }
     Size ClientSize() const { return m_host.WindowSize(); }
-    int ClientSize(TXLAxis axis) const { return axis == sCols ? ClientSize().cx : ClientSize().cy; }
+    int ClientSize(TXLAxis axis) const { return axis == axCols ? ClientSize().cx : ClientSize().cy; }
     // The pane's colour: its section's base style colour, or the grid's without a sheet.
     TColor Color() const { return m_color; }
     void SetColor(TColor color);

@@ -9,7 +9,7 @@ namespace qv {
 void TXLPane::ScrollTo(TXLAxis axis, int coordinate)
 {
     Point origin = m_origin;
-    (axis == sCols ? origin.x : origin.y) = coordinate;
+    (axis == axCols ? origin.x : origin.y) = coordinate;
     ClampOrigin(origin);
 }
 
@@ -36,30 +36,30 @@ void TXLPane::KeyDown(const TXLKeyStroke& stroke)
         return;
     case TXLKey::PageUp:
         if (ctrl) {
-            ScrollTo(sRows, 0);
+            ScrollTo(axRows, 0);
             cursor.y = 0;
         } else {
-            int offset = m_rows.GetOffset(cursor.y) - ClientSize(sRows);
+            int offset = m_rows.GetOffset(cursor.y) - ClientSize(axRows);
             cursor.y = m_rows.FindOffset(offset);
-            ScrollTo(sRows, ScrollPosFor(sRows, scPageUp, 0));
+            ScrollTo(axRows, ScrollPosFor(axRows, scPageUp, 0));
         }
         direction = dDown;
         break;
     case TXLKey::PageDown:
         if (ctrl) {
-            ScrollTo(sRows, m_extent.y);
-            cursor.y = Count(sRows);
+            ScrollTo(axRows, m_extent.y);
+            cursor.y = Count(axRows);
         } else {
-            int offset = m_rows.GetOffset(cursor.y) + ClientSize(sRows);
+            int offset = m_rows.GetOffset(cursor.y) + ClientSize(axRows);
             cursor.y = m_rows.FindOffset(offset);
-            ScrollTo(sRows, ScrollPosFor(sRows, scPageDown, 0));
+            ScrollTo(axRows, ScrollPosFor(axRows, scPageDown, 0));
         }
         direction = dUp;
         break;
     case TXLKey::End:
-        cursor.x = Count(sCols);
+        cursor.x = Count(axCols);
         if (ctrl) {
-            cursor.y = Count(sRows);
+            cursor.y = Count(axRows);
             ClampOrigin(m_extent);
         }
         direction = dLeft;
@@ -76,7 +76,7 @@ void TXLPane::KeyDown(const TXLKeyStroke& stroke)
     case TXLKey::Right: {
         const bool left = stroke.Key == TXLKey::Left;
         if (ctrl)
-            ScrollTo(sCols, ScrollPosFor(sCols, left ? scLineUp : scLineDown, 0));
+            ScrollTo(axCols, ScrollPosFor(axCols, left ? scLineUp : scLineDown, 0));
         direction = left ? dLeft : dRight;
         step = true;
         break;
@@ -85,7 +85,7 @@ void TXLPane::KeyDown(const TXLKeyStroke& stroke)
     case TXLKey::Down: {
         const bool up = stroke.Key == TXLKey::Up;
         if (ctrl)
-            ScrollTo(sRows, ScrollPosFor(sRows, up ? scLineUp : scLineDown, 0));
+            ScrollTo(axRows, ScrollPosFor(axRows, up ? scLineUp : scLineDown, 0));
         direction = up ? dUp : dDown;
         step = true;
         break;

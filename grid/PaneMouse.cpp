@@ -34,11 +34,11 @@ TXLHit TXLPane::HitTest(Point p) const
     const int row = m_rows.FindOffset(rowStart);
     // The body never offers sizing: its boundaries are dragged in the titles.
     if (!IsBody()) {
-        if (BoundaryAt(sCols, content.x, col, colStart, row, hit.Index)) {
+        if (BoundaryAt(axCols, content.x, col, colStart, row, hit.Index)) {
             hit.Kind = TXLHitKind::ColBoundary;
             return hit;
         }
-        if (BoundaryAt(sRows, content.y, row, rowStart, col, hit.Index)) {
+        if (BoundaryAt(axRows, content.y, row, rowStart, col, hit.Index)) {
             hit.Kind = TXLHitKind::RowBoundary;
             return hit;
         }
@@ -66,9 +66,9 @@ bool TXLPane::BoundaryAt(TXLAxis axis, int pos, int item, int itemStart, int acr
     // Inside a merged range there is no boundary to drag.
     const int next = boundary + 1;
     if (next < Count(axis)) {
-        const Point nextCell = axis == sCols ? Point{next, across} : Point{across, next};
+        const Point nextCell = axis == axCols ? Point{next, across} : Point{across, next};
         const Point anchor = AnchorOf(nextCell);
-        if ((axis == sCols ? anchor.x : anchor.y) < next)
+        if ((axis == axCols ? anchor.x : anchor.y) < next)
             return false;
     }
     index = boundary;

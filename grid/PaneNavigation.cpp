@@ -16,7 +16,7 @@ namespace {
 
 int& Along(Point& p, TXLAxis axis)
 {
-    return axis == sCols ? p.x : p.y;
+    return axis == axCols ? p.x : p.y;
 }
 
 bool IsSingleRange(const TXLSection& section, const Rect& range)
@@ -97,20 +97,20 @@ Rect TXLPane::WidenInTitles(Rect range) const
         Rect widened = range;
         if (m_sector == sRows || m_sector == sTitle) {
             widened.left = 0;
-            widened.right = Count(sCols);
+            widened.right = Count(axCols);
         }
         if (m_sector == sCols || m_sector == sTitle) {
             widened.top = 0;
-            widened.bottom = Count(sRows);
+            widened.bottom = Count(axRows);
         }
         if (m_sector == sCols) {
             widened = ExpandByUnions(widened);
-            const Rect inBody = body.ExpandByUnions({widened.left, 0, widened.right, body.Count(sRows)});
+            const Rect inBody = body.ExpandByUnions({widened.left, 0, widened.right, body.Count(axRows)});
             widened.left = inBody.left;
             widened.right = inBody.right;
         } else if (m_sector == sRows) {
             widened = ExpandByUnions(widened);
-            const Rect inBody = body.ExpandByUnions({0, widened.top, body.Count(sCols), widened.bottom});
+            const Rect inBody = body.ExpandByUnions({0, widened.top, body.Count(axCols), widened.bottom});
             widened.top = inBody.top;
             widened.bottom = inBody.bottom;
         }
@@ -127,7 +127,7 @@ void TXLPane::Select(Rect range, Point oldCurrent, const TXLPane* source)
     if (!range.IsEmpty()) {
         if (IsBody() && m_owner.HasOption(oRowSelect)) {
             range.left = 0;
-            range.right = Count(sCols);
+            range.right = Count(axCols);
         } else if (!IsCurrentView()) {
             range = WidenInTitles(range);
         }
@@ -166,7 +166,7 @@ void TXLPane::PropagateSelection(const TXLPane* source)
         return;
     // The same columns (rows) in the body, everything from the corner; the body's current cell moves into them
     // at its top-left visible cell.
-    Rect target{0, 0, body.Count(sCols), body.Count(sRows)};
+    Rect target{0, 0, body.Count(axCols), body.Count(axRows)};
     Point cell;
     body.CellAtPoint({0, 0}, TXLHitArea::Anywhere, cell);
     if (m_sector == sCols) {
@@ -235,10 +235,10 @@ void TXLPane::InvalidateTitleMarks(const Rect& oldRange, const Rect& newRange)
             return {};
         if (m_sector == sCols) {
             r.top = 0;
-            r.bottom = Count(sRows);
+            r.bottom = Count(axRows);
         } else {
             r.left = 0;
-            r.right = Count(sCols);
+            r.right = Count(axCols);
         }
         return ClipToSheet(r) ? ExpandByUnions(r) : Rect{};
     };
@@ -267,9 +267,9 @@ bool TXLPane::OneStep(Point& p, TXLDirection direction, const Rect& bounds, bool
     const int last = direction == dRight || direction == dLeft ? bounds.right - 1 : bounds.bottom - 1;
     const int crossFirst = direction == dRight || direction == dLeft ? bounds.top : bounds.left;
     const int crossLast = direction == dRight || direction == dLeft ? bounds.bottom - 1 : bounds.right - 1;
-    const TXLAxis along = direction == dRight || direction == dLeft ? sCols : sRows;
+    const TXLAxis along = direction == dRight || direction == dLeft ? axCols : axRows;
     int& c = Along(p, along);
-    int& cross = Along(p, along == sCols ? sRows : sCols);
+    int& cross = Along(p, along == axCols ? axRows : axCols);
     switch (direction) {
     case dRight:
     case dDown:
@@ -302,7 +302,7 @@ bool TXLPane::StepCell(Point& cell, TXLDirection direction, TXLStepBounds bounds
 {
     if (!m_section)
         return false;
-    Rect area{0, 0, Count(sCols), Count(sRows)};
+    Rect area{0, 0, Count(axCols), Count(axRows)};
     bool wrap = m_owner.HasOption(oWrapKeys);
     if (bounds == TXLStepBounds::Selection && !m_selection.IsEmpty() && !IsSingleRange(*m_section, m_selection)) {
         area = m_selection;
@@ -347,7 +347,7 @@ void TXLPane::MoveCurrent(TXLDirection direction, TXLTurn turn)
 
 void TXLPane::ExtendSelection(TXLKey key)
 {
-    if (!m_section || Count(sCols) == 0 || Count(sRows) == 0)
+    if (!m_section || Count(axCols) == 0 || Count(axRows) == 0)
         return;
     TXLDirection direction = dNone;
     switch (key) {
@@ -402,18 +402,18 @@ void TXLPane::ExtendSelection(TXLKey key)
             corner.x = 1;
             return true;
         case TXLKey::End:
-            if (corner.x == Count(sCols))
+            if (corner.x == Count(axCols))
                 return false;
-            corner.x = Count(sCols);
+            corner.x = Count(axCols);
             return true;
         case TXLKey::Left:
-            return stepCorner(sCols, -1);
+            return stepCorner(axCols, -1);
         case TXLKey::Right:
-            return stepCorner(sCols, 1);
+            return stepCorner(axCols, 1);
         case TXLKey::Up:
-            return stepCorner(sRows, -1);
+            return stepCorner(axRows, -1);
         default:
-            return stepCorner(sRows, 1);
+            return stepCorner(axRows, 1);
         }
     };
     // A step that stays inside a merged range changes nothing: on until the selection changes.

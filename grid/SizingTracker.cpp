@@ -23,8 +23,8 @@ void TXLMouseTracker::SizingTracker(TXLPane& pane, Point p, TXLShiftState shift)
         if (shift & ssDouble) {
             m_state = TXLMouseState::Released;
             const int index = SheetIndex(s.Axis, s.Part, s.Index);
-            m_host.FireClick(s.Axis == sCols ? TXLClickEvent::ColDblClick : TXLClickEvent::RowDblClick, pane,
-                             s.Axis == sCols ? Point{index, 0} : Point{0, index});
+            m_host.FireClick(s.Axis == axCols ? TXLClickEvent::ColDblClick : TXLClickEvent::RowDblClick, pane,
+                             s.Axis == axCols ? Point{index, 0} : Point{0, index});
             return;
         }
     } else if (phase == TXLMouseState::Dragging) {
@@ -64,7 +64,7 @@ int TXLMouseTracker::DraggedSize(const TXLPane& pane, Point p) const
 {
     const TXLSizing& s = m_sizing;
     const Rect grid = m_host.GridClientRect(pane);
-    const bool alongCols = s.Axis == sCols;
+    const bool alongCols = s.Axis == axCols;
     const int mouse = alongCols ? p.x : p.y;
     // Dragged out of the grid, the item shows its old size, which a release there keeps.
     if (alongCols ? mouse < grid.left || mouse >= grid.right : mouse < grid.top || mouse >= grid.bottom)
@@ -87,7 +87,7 @@ void TXLMouseTracker::DrawSizingLine(TXLPane& pane, int oldSize, int newSize)
     // A frame one pixel outside the body on three sides: its two visible edges are the item's start and the
     // dragged end.
     const Size client = pane.ClientSize();
-    if (s.Axis == sCols) {
+    if (s.Axis == axCols) {
         const int start = s.Start - pane.Origin().x;
         pane.SetTrackingFrame({start - 1, -1, start + newSize, client.cy + 1});
     } else {
@@ -102,13 +102,13 @@ void TXLMouseTracker::SizeSelection(const TXLPane& pane)
     const Rect selection = pane.Selection();
     if (pane.IsCurrentView() || selection.IsEmpty())
         return;
-    const bool wholeItems = s.Axis == sCols ? selection.top == 0 && selection.bottom == pane.RowList().Count()
-                                            : selection.left == 0 && selection.right == pane.ColList().Count();
+    const bool wholeItems = s.Axis == axCols ? selection.top == 0 && selection.bottom == pane.RowList().Count()
+                                             : selection.left == 0 && selection.right == pane.ColList().Count();
     TXLSheet* sheet = m_owner.Sheet();
     if (!wholeItems || !sheet)
         return;
-    const int first = s.Axis == sCols ? selection.left : selection.top;
-    const int last = s.Axis == sCols ? selection.right : selection.bottom;
+    const int first = s.Axis == axCols ? selection.left : selection.top;
+    const int last = s.Axis == axCols ? selection.right : selection.bottom;
     for (TXLSector sector : {sCols, sRows, sTitle, sClient})
         m_owner.Pane(sector).BeginUpdate();
     for (int index = first; index < last; ++index)
@@ -120,8 +120,8 @@ void TXLMouseTracker::SizeSelection(const TXLPane& pane)
 std::array<TXLPane*, 2> TXLMouseTracker::PanesOf(TXLAxis axis, TXLPart part) const
 {
     if (part == ptClient)
-        return {&m_owner.Pane(static_cast<TXLSector>(axis)), &m_owner.Pane(sClient)};
-    return {&m_owner.Pane(static_cast<TXLSector>(axis ^ 1)), &m_owner.Pane(sTitle)};
+        return {&m_owner.Pane(TitleStrip(axis)), &m_owner.Pane(sClient)};
+    return {&m_owner.Pane(TitleStrip(Across(axis))), &m_owner.Pane(sTitle)};
 }
 
 int TXLMouseTracker::SheetIndex(TXLAxis axis, TXLPart part, int index) const
@@ -129,7 +129,7 @@ int TXLMouseTracker::SheetIndex(TXLAxis axis, TXLPart part, int index) const
     if (part == ptClient)
         return index;
     const TXLSheet* sheet = m_owner.Sheet();
-    return index - (sheet ? (axis == sCols ? sheet->TitleCols() : sheet->TitleRows()) : 0);
+    return index - (sheet ? (axis == axCols ? sheet->TitleCols() : sheet->TitleRows()) : 0);
 }
 
 } // namespace qv

@@ -37,7 +37,7 @@ bool MouseWheel(IXLPaneOwner& grid, int delta, TXLShiftState shift, TXLTracker t
     TXLPane& body = grid.Pane(sClient);
     const TXLScrollCode code = delta > 0 ? scLineUp : scLineDown;
     for (int lines = WheelLines(delta, sheet->RowDefHeight()); lines > 0; --lines)
-        body.SetOrigin({body.Origin().x, body.ScrollPosFor(sRows, code, 0)});
+        body.SetOrigin({body.Origin().x, body.ScrollPosFor(axRows, code, 0)});
     return true;
 }
 

@@ -7,8 +7,20 @@
 
 namespace qv {
 
+// The four panes of a sheet: the column titles, the row titles, the corner where they meet, and the client cells.
 enum TXLSector : uint8_t { sCols, sRows, sTitle, sClient };
-using TXLAxis = TXLSector; // sCols names the column axis, sRows the row axis
+// The two directions of a sheet; they index per-axis arrays.
+enum TXLAxis : uint8_t { axCols, axRows };
+// The other axis.
+constexpr TXLAxis Across(TXLAxis axis)
+{
+    return axis == axCols ? axRows : axCols;
+}
+// The title strip that runs along the axis: the column titles along the column axis.
+constexpr TXLSector TitleStrip(TXLAxis axis)
+{
+    return axis == axCols ? sCols : sRows;
+}
 // The two parts of an axis: its title items (the negative indexes) and its client items.
 enum TXLPart : uint8_t { ptTitles, ptClient };
 using TXLAxes = uint8_t; // bit 0: column axis, bit 1: row axis

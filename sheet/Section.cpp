@@ -646,16 +646,16 @@ void TXLSection::Normalise(TXLUnion& range, TXLEvening evening)
 
 void TXLSection::Truncate(TXLAxis axis, int count)
 {
-    if (axis == sRows)
+    if (axis == axRows)
         SetCount(count);
     else
         ForEach([count](int, TXLRow* row) { row->SetCount(count); });
-    const Rect beyond = axis == sCols ? Rect{count, 0, kMaxSListIndex + 1, kMaxSListIndex + 1}
-                                      : Rect{0, count, kMaxSListIndex + 1, kMaxSListIndex + 1};
+    const Rect beyond = axis == axCols ? Rect{count, 0, kMaxSListIndex + 1, kMaxSListIndex + 1}
+                                       : Rect{0, count, kMaxSListIndex + 1, kMaxSListIndex + 1};
     for (TXLUnion* range : UnionsIntersecting(beyond)) {
         Rect r = range->GetRect();
-        const int start = axis == sCols ? r.left : r.top;
-        int& end = axis == sCols ? r.right : r.bottom;
+        const int start = axis == axCols ? r.left : r.top;
+        int& end = axis == axCols ? r.right : r.bottom;
         if (start >= count) {
             RemoveUnion(range);
         } else if (end > count) {

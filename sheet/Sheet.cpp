@@ -19,7 +19,7 @@ constexpr int kMaxPrintScale = 500;
 // The sections holding each part of an axis, cut when that part's count is lowered.
 std::vector<TXLSector> SectionsOfPart(TXLAxis axis, TXLPart part)
 {
-    if (axis == sCols)
+    if (axis == axCols)
         return part == ptClient ? std::vector<TXLSector>{sCols, sClient} : std::vector<TXLSector>{sRows, sTitle};
     return part == ptClient ? std::vector<TXLSector>{sRows, sClient} : std::vector<TXLSector>{sCols, sTitle};
 }
@@ -161,7 +161,7 @@ void TXLSheet::SetMaxSize(TXLAxis axis, int size)
     m_maxSize[axis] = size;
     if (size <= 0)
         return;
-    if (size < m_sizes[axis][1].Default()) {
+    if (size < m_sizes[axis][ptClient].Default()) {
         SetDefaultSize(axis, size);
         return;
     }
@@ -267,21 +267,21 @@ void TXLSheet::SetVisible(int index, TXLAxis axis, bool visible)
 
 int TXLSheet::AutoColWidth(int col)
 {
-    return AutoSize(col, sCols);
+    return AutoSize(col, axCols);
 }
 
 int TXLSheet::AutoRowHeight(int row)
 {
-    return AutoSize(row, sRows);
+    return AutoSize(row, axRows);
 }
 
 int TXLSheet::AutoSize(int index, TXLAxis axis)
 {
     TXLCanvas& canvas = XLManager().Devices().MeasureCanvas();
     TXLCanvasStateSaver saver(canvas);
-    const TXLAxis across = axis == sCols ? sRows : sCols;
-    const int titles = across == sCols ? TitleCols() : TitleRows();
-    const int count = across == sCols ? ColCount() : RowCount();
+    const TXLAxis across = axis == axCols ? axRows : axCols;
+    const int titles = across == axCols ? TitleCols() : TitleRows();
+    const int count = across == axCols ? ColCount() : RowCount();
     int largest = 0;
     // Client items across first with the client font, then the title items with the title font.
     for (int pass = 0; pass < 2; ++pass) {
@@ -289,17 +289,17 @@ int TXLSheet::AutoSize(int index, TXLAxis axis)
         const int first = pass == 0 ? 0 : -titles;
         const int end = pass == 0 ? count : 0;
         for (int i = first; i < end; ++i) {
-            TXLCell* cell = axis == sCols ? FindCell(index, i) : FindCell(i, index);
+            TXLCell* cell = axis == axCols ? FindCell(index, i) : FindCell(i, index);
             if (!cell || !IsVisible(i, across))
                 continue;
-            const int span = axis == sCols ? cell->Width() : cell->Height();
+            const int span = axis == axCols ? cell->Width() : cell->Height();
             if (span > 1)
                 continue;
             const Size measured = cell->Measure(canvas);
-            largest = std::max(largest, axis == sCols ? measured.cx : measured.cy);
+            largest = std::max(largest, axis == axCols ? measured.cx : measured.cy);
         }
     }
-    return largest > 0 ? largest : (axis == sCols ? ColDefWidth() : RowDefHeight());
+    return largest > 0 ? largest : (axis == axCols ? ColDefWidth() : RowDefHeight());
 }
 
 void TXLSheet::BeginUpdate()
@@ -479,20 +479,21 @@ void TXLSheet::GetPageBreaks(std::vector<int>& colBreaks, std::vector<int>& rowB
 {
     const TXLManager& manager = XLManager();
     const int ppi = manager.Devices().ScreenPixelsPerInch();
-    for (TXLAxis axis : {sCols, sRows}) {
-        std::vector<int>& breaks = axis == sCols ? colBreaks : rowBreaks;
+    for (TXLAxis axis : {axCols, axRows}) {
+        std::vector<int>& breaks = axis == axCols ? colBreaks : rowBreaks;
         breaks.clear();
-        const int resolution = axis == sCols ? manager.Devices().PrinterResolution().cx : manager.Devices().PrinterResolution().cy;
+        const int resolution =
+            axis == axCols ? manager.Devices().PrinterResolution().cx : manager.Devices().PrinterResolution().cy;
         const int64_t factor = int64_t{resolution} * 100 / ppi * m_printScale / 100;
         const auto scaled = [&](int64_t pixels) { return pixels * factor / 100; };
         const int64_t page =
-            (axis == sCols ? m_pageRect.Width() : m_pageRect.Height()) * (int64_t{resolution} * 100 / ppi) / 100;
-        const TXLSizeList& titles = m_sizes[axis][0];
+            (axis == axCols ? m_pageRect.Width() : m_pageRect.Height()) * (int64_t{resolution} * 100 / ppi) / 100;
+        const TXLSizeList& titles = m_sizes[axis][ptTitles];
         int64_t titleTotal = 0;
         for (int i = 0; i < titles.Count(); ++i)
             titleTotal += scaled(titles.GetValue(i));
         const int64_t available = page - titleTotal;
-        const TXLSizeList& sizes = m_sizes[axis][1];
+        const TXLSizeList& sizes = m_sizes[axis][ptClient];
         int64_t sum = 0;
         for (int i = 0; i < sizes.Count(); ++i) {
             const int64_t size = scaled(sizes.GetValue(i));

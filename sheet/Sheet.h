@@ -56,24 +56,24 @@ public:
     SheetMemory& Memory() { return m_memory; }
 
     // Counts, clamped to [0, kMaxCount]; lowering one frees what lies at and beyond it.
-    int ColCount() const { return m_sizes[sCols][1].Count(); }
-    int RowCount() const { return m_sizes[sRows][1].Count(); }
-    int TitleCols() const { return m_sizes[sCols][0].Count(); }
-    int TitleRows() const { return m_sizes[sRows][0].Count(); }
-    void SetColCount(int count) { SetCount(sCols, ptClient, count); }
-    void SetRowCount(int count) { SetCount(sRows, ptClient, count); }
-    void SetTitleCols(int count) { SetCount(sCols, ptTitles, count); }
-    void SetTitleRows(int count) { SetCount(sRows, ptTitles, count); }
+    int ColCount() const { return m_sizes[axCols][ptClient].Count(); }
+    int RowCount() const { return m_sizes[axRows][ptClient].Count(); }
+    int TitleCols() const { return m_sizes[axCols][ptTitles].Count(); }
+    int TitleRows() const { return m_sizes[axRows][ptTitles].Count(); }
+    void SetColCount(int count) { SetCount(axCols, ptClient, count); }
+    void SetRowCount(int count) { SetCount(axRows, ptClient, count); }
+    void SetTitleCols(int count) { SetCount(axCols, ptTitles, count); }
+    void SetTitleRows(int count) { SetCount(axRows, ptTitles, count); }
     // Default sizes; assigning one drops every explicit size of the axis.
-    int ColDefWidth() const { return m_sizes[sCols][1].Default(); }
-    int RowDefHeight() const { return m_sizes[sRows][1].Default(); }
-    void SetColDefWidth(int size) { SetDefaultSize(sCols, size); }
-    void SetRowDefHeight(int size) { SetDefaultSize(sRows, size); }
+    int ColDefWidth() const { return m_sizes[axCols][ptClient].Default(); }
+    int RowDefHeight() const { return m_sizes[axRows][ptClient].Default(); }
+    void SetColDefWidth(int size) { SetDefaultSize(axCols, size); }
+    void SetRowDefHeight(int size) { SetDefaultSize(axRows, size); }
     // 0 or less: no limit.
-    int ColMaxWidth() const { return m_maxSize[sCols]; }
-    int RowMaxHeight() const { return m_maxSize[sRows]; }
-    void SetColMaxWidth(int size) { SetMaxSize(sCols, size); }
-    void SetRowMaxHeight(int size) { SetMaxSize(sRows, size); }
+    int ColMaxWidth() const { return m_maxSize[axCols]; }
+    int RowMaxHeight() const { return m_maxSize[axRows]; }
+    void SetColMaxWidth(int size) { SetMaxSize(axCols, size); }
+    void SetRowMaxHeight(int size) { SetMaxSize(axRows, size); }
 
     // Sizes at scale 100 by sheet index (negative for titles); a hidden item reports its remembered size.
     int GetSize(int index, TXLAxis axis) const;

@@ -17,9 +17,9 @@ constexpr const char* kMarginNames[] = {"PrintMarginLeft", "PrintMarginTop", "Pr
 std::vector<std::string> AxisNames(TXLAxes axes)
 {
     std::vector<std::string> names;
-    if (axes & AxisBit(sCols))
+    if (axes & AxisBit(axCols))
         names.emplace_back("sCols");
-    if (axes & AxisBit(sRows))
+    if (axes & AxisBit(axRows))
         names.emplace_back("sRows");
     return names;
 }
@@ -34,9 +34,9 @@ TXLAxes ReadAxes(const std::vector<std::string>& members, size_t at)
     TXLAxes axes = 0;
     for (const std::string& member : members) {
         if (member == "sCols")
-            axes |= AxisBit(sCols);
+            axes |= AxisBit(axCols);
         else if (member == "sRows")
-            axes |= AxisBit(sRows);
+            axes |= AxisBit(axRows);
         else
             Damaged("unknown axis " + member, at);
     }

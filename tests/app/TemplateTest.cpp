@@ -113,24 +113,24 @@ TEST_F(Templates, SizesAreTheListedOnesAndTheDefaultElsewhere)
         int Size;
     };
     const Case cases[] = {
-        {fsBalanceSheet, sCols, 0, 60},     {fsBalanceSheet, sCols, 1, 166},    {fsBalanceSheet, sCols, 2, 94},
-        {fsBalanceSheet, sCols, 4, 102},    {fsBalanceSheet, sCols, 8, 106},    {fsBalanceSheet, sCols, 9, 92},
-        {fsBalanceSheet, sCols, -1, 60},    {fsBalanceSheet, sRows, 84, 15},    {fsBalanceSheet, sRows, -1, 15},
-        {fsIncomeStatement, sCols, 1, 157}, {fsIncomeStatement, sCols, 5, 83},  {fsIncomeStatement, sCols, 9, 95},
-        {fsIncomeStatement, sRows, -1, 28}, {fsIncomeStatement, sRows, 35, 29}, {fsIncomeStatement, sRows, 34, 15},
-        {fsCashFlow, sCols, 0, 42},         {fsCashFlow, sCols, 1, 327},        {fsCashFlow, sCols, 4, 62},
-        {fsCashFlow, sCols, 5, 60},         {fsCashFlow, sRows, 47, 17},        {fsCashFlow, sRows, 48, 15},
-        {fsRatios, sCols, -1, 58},          {fsRatios, sCols, 0, 144},          {fsRatios, sCols, 1, 130},
-        {fsRatios, sCols, 2, 65},           {fsRatios, sCols, 8, 52},           {fsRatios, sCols, 9, 60},
-        {fsRatios, sRows, 0, 16},           {fsRatios, sRows, 1, 37},           {fsRatios, sRows, 3, 52},
-        {fsRatios, sRows, 7, 34},           {fsRatios, sRows, 8, 15},           {fsRatios, sRows, 10, 39},
-        {fsRatios, sRows, 14, 31},          {fsRatios, sRows, 15, 15},          {fsRatios, sRows, 19, 15},
-        {fsDuPont, sCols, 0, 54},           {fsDuPont, sCols, 1, 99},           {fsDuPont, sCols, 3, 80},
-        {fsDuPont, sCols, 4, 69},           {fsDuPont, sCols, 10, 60},          {fsDuPont, sRows, 5, 15},
+        {fsBalanceSheet, axCols, 0, 60},     {fsBalanceSheet, axCols, 1, 166},    {fsBalanceSheet, axCols, 2, 94},
+        {fsBalanceSheet, axCols, 4, 102},    {fsBalanceSheet, axCols, 8, 106},    {fsBalanceSheet, axCols, 9, 92},
+        {fsBalanceSheet, axCols, -1, 60},    {fsBalanceSheet, axRows, 84, 15},    {fsBalanceSheet, axRows, -1, 15},
+        {fsIncomeStatement, axCols, 1, 157}, {fsIncomeStatement, axCols, 5, 83},  {fsIncomeStatement, axCols, 9, 95},
+        {fsIncomeStatement, axRows, -1, 28}, {fsIncomeStatement, axRows, 35, 29}, {fsIncomeStatement, axRows, 34, 15},
+        {fsCashFlow, axCols, 0, 42},         {fsCashFlow, axCols, 1, 327},        {fsCashFlow, axCols, 4, 62},
+        {fsCashFlow, axCols, 5, 60},         {fsCashFlow, axRows, 47, 17},        {fsCashFlow, axRows, 48, 15},
+        {fsRatios, axCols, -1, 58},          {fsRatios, axCols, 0, 144},          {fsRatios, axCols, 1, 130},
+        {fsRatios, axCols, 2, 65},           {fsRatios, axCols, 8, 52},           {fsRatios, axCols, 9, 60},
+        {fsRatios, axRows, 0, 16},           {fsRatios, axRows, 1, 37},           {fsRatios, axRows, 3, 52},
+        {fsRatios, axRows, 7, 34},           {fsRatios, axRows, 8, 15},           {fsRatios, axRows, 10, 39},
+        {fsRatios, axRows, 14, 31},          {fsRatios, axRows, 15, 15},          {fsRatios, axRows, 19, 15},
+        {fsDuPont, axCols, 0, 54},           {fsDuPont, axCols, 1, 99},           {fsDuPont, axCols, 3, 80},
+        {fsDuPont, axCols, 4, 69},           {fsDuPont, axCols, 10, 60},          {fsDuPont, axRows, 5, 15},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Template(c.Sheet).GetSize(c.Index, c.Axis), c.Size)
-            << SheetComponentName(c.Sheet) << (c.Axis == sCols ? " column " : " row ") << c.Index;
+            << SheetComponentName(c.Sheet) << (c.Axis == axCols ? " column " : " row ") << c.Index;
 }
 
 TEST_F(Templates, LineNamesStandAtTheirRowsWithIndentsAndTrailingBlanks)

@@ -60,14 +60,14 @@ TEST_F(GroupTest, CollapsingHidesWhatLiesPastTheHeadBelowOrBeside)
         std::vector<int> hidden;
     };
     const Case cases[] = {
-        {"horizontal, single cell below", sClient, {0, 0, 5, 1}, {}, sCols, {1, 2, 3, 4}},
-        {"horizontal, range below", sClient, {0, 0, 5, 1}, {0, 1, 2, 3}, sCols, {2, 3, 4}},
-        {"vertical, single cell beside", sClient, {0, 0, 1, 4}, {}, sRows, {1, 2, 3}},
-        {"vertical, range beside", sClient, {3, 2, 5, 8}, {5, 2, 7, 5}, sRows, {5, 6, 7}},
-        {"square counts as horizontal", sClient, {2, 2, 4, 4}, {}, sCols, {3}},
-        {"in the column titles", sCols, {0, 0, 4, 1}, {}, sCols, {1, 2, 3}},
+        {"horizontal, single cell below", sClient, {0, 0, 5, 1}, {}, axCols, {1, 2, 3, 4}},
+        {"horizontal, range below", sClient, {0, 0, 5, 1}, {0, 1, 2, 3}, axCols, {2, 3, 4}},
+        {"vertical, single cell beside", sClient, {0, 0, 1, 4}, {}, axRows, {1, 2, 3}},
+        {"vertical, range beside", sClient, {3, 2, 5, 8}, {5, 2, 7, 5}, axRows, {5, 6, 7}},
+        {"square counts as horizontal", sClient, {2, 2, 4, 4}, {}, axCols, {3}},
+        {"in the column titles", sCols, {0, 0, 4, 1}, {}, axCols, {1, 2, 3}},
         // Row-title columns are sheet columns -1: the rows beside a group there are client rows.
-        {"in the row titles", sRows, {0, 1, 1, 4}, {}, sRows, {2, 3}},
+        {"in the row titles", sRows, {0, 1, 1, 4}, {}, axRows, {2, 3}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -76,7 +76,7 @@ TEST_F(GroupTest, CollapsingHidesWhatLiesPastTheHeadBelowOrBeside)
         TXLCGroup& group = Group(c.sector, c.group);
         group.SetAsBoolean(true);
         EXPECT_EQ(Hidden(c.axis), c.hidden);
-        EXPECT_TRUE(Hidden(c.axis == sCols ? sRows : sCols).empty());
+        EXPECT_TRUE(Hidden(c.axis == axCols ? axRows : axCols).empty());
         group.SetAsBoolean(false);
         EXPECT_TRUE(Hidden(c.axis).empty());
         Reset();
@@ -88,14 +88,14 @@ TEST_F(GroupTest, OpeningKeepsANestedCollapsedGroupCollapsed)
     TXLCGroup& outer = Group(sClient, {0, 0, 5, 1});  // governs columns 1..4
     TXLCGroup& nested = Group(sClient, {1, 1, 5, 2}); // in the outer's strip, governs columns 2..4
     nested.SetAsBoolean(true);
-    EXPECT_EQ(Hidden(sCols), (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(Hidden(axCols), (std::vector<int>{2, 3, 4}));
     outer.SetAsBoolean(true);
-    EXPECT_EQ(Hidden(sCols), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(Hidden(axCols), (std::vector<int>{1, 2, 3, 4}));
     outer.SetAsBoolean(false);
-    EXPECT_EQ(Hidden(sCols), (std::vector<int>{2, 3, 4})) << "the nested group was applied again";
+    EXPECT_EQ(Hidden(axCols), (std::vector<int>{2, 3, 4})) << "the nested group was applied again";
     EXPECT_TRUE(nested.Collapsed());
     nested.SetAsBoolean(false);
-    EXPECT_TRUE(Hidden(sCols).empty());
+    EXPECT_TRUE(Hidden(axCols).empty());
 }
 
 TEST_F(GroupTest, NestingGoesDeeperThanOneLevel)
@@ -106,7 +106,7 @@ TEST_F(GroupTest, NestingGoesDeeperThanOneLevel)
     inner.SetAsBoolean(true);
     outer.SetAsBoolean(true);
     outer.SetAsBoolean(false);
-    EXPECT_EQ(Hidden(sCols), (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(Hidden(axCols), (std::vector<int>{3, 4, 5}));
 }
 
 TEST_F(GroupTest, DoubleClickAndSpaceToggleWithoutConsumingTheKey)
@@ -128,10 +128,10 @@ TEST_F(GroupTest, AnUnchangedFlagAppliesNothingButWriteNotifyStillNotifies)
 {
     TXLCGroup& group = Group(sClient, {0, 0, 3, 1});
     group.SetAsBoolean(true);
-    Sheet().SetVisible(1, sCols, true); // shown by hand
+    Sheet().SetVisible(1, axCols, true); // shown by hand
     Sheet().SetModified(false);
     group.SetAsBoolean(true);
-    EXPECT_TRUE(Sheet().IsVisible(1, sCols)) << "an equal flag is not applied again";
+    EXPECT_TRUE(Sheet().IsVisible(1, axCols)) << "an equal flag is not applied again";
     EXPECT_FALSE(Sheet().Modified());
     group.SetStyles(CellStyleBit(csWriteNotify));
     Sheet().SetModified(false);

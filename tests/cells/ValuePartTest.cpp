@@ -118,8 +118,8 @@ TEST(ValuePart, ALoadedCollapsedGroupHidesItsColumns)
     group.LoadValue(reader);
     EXPECT_TRUE(group.Collapsed());
     for (int col : {1, 2, 3})
-        EXPECT_FALSE(sheet.IsVisible(col, sCols)) << col;
-    EXPECT_TRUE(sheet.IsVisible(4, sCols));
+        EXPECT_FALSE(sheet.IsVisible(col, axCols)) << col;
+    EXPECT_TRUE(sheet.IsVisible(4, axCols));
 }
 
 TEST(ValuePart, AListCellReadsTheInheritedTextSlotToo)

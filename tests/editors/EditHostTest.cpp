@@ -128,10 +128,10 @@ TEST(EditHost, TheEditorCoversItsCellUpToTheGridLinesAndFollowsScrollsAndResizes
     EXPECT_EQ(g.Host().geometry(), g.CoverOf({2, 3}));
 
     // A wider column left of it moves it by the difference, a wider own column widens it.
-    g.sheet.SetSize(1, sCols, 100);
+    g.sheet.SetSize(1, axCols, 100);
     QApplication::processEvents();
     EXPECT_EQ(g.Host().geometry(), g.CoverOf({2, 3}));
-    g.sheet.SetSize(2, sCols, 90);
+    g.sheet.SetSize(2, axCols, 90);
     QApplication::processEvents();
     EXPECT_EQ(g.Host().geometry(), g.CoverOf({2, 3}));
     EXPECT_EQ(g.Host().width(), 89);
@@ -204,9 +204,9 @@ TEST(EditHost, HidingTheEditedColumnClosesTheEditorAndAnotherColumnLeavesItOpen)
     g.Make({2, 1}, TXLCString::Class());
     g.GoTo({2, 1});
     g.Key(Qt::Key_F2);
-    g.sheet.SetVisible(4, sCols, false);
+    g.sheet.SetVisible(4, axCols, false);
     EXPECT_TRUE(g.Host().Active());
-    g.sheet.SetVisible(2, sCols, false);
+    g.sheet.SetVisible(2, axCols, false);
     EXPECT_FALSE(g.Host().Active());
 }
 

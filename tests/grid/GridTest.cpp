@@ -88,10 +88,10 @@ TEST(Grid, ScaleIsAtLeast25AndSettingTheSameScaleFiresNothing)
 TEST(Grid, AtScale150EachSizeIsScaledAndTruncatedOnItsOwn)
 {
     SheetInGrid fixture;
-    fixture.sheet.SetSize(2, sCols, 61);
-    fixture.sheet.SetSize(5, sCols, 61);
+    fixture.sheet.SetSize(2, axCols, 61);
+    fixture.sheet.SetSize(5, axCols, 61);
     fixture.grid.SetScale(150);
-    const TXLSizeList& columns = fixture.grid.ScaledList(sCols, ptClient);
+    const TXLSizeList& columns = fixture.grid.ScaledList(axCols, ptClient);
     EXPECT_EQ(columns.GetValue(2), 91);
     EXPECT_EQ(columns.GetValue(0), 90);
     // Six columns of 90 and two of 91; scaling the sheet's total of 482 would give 723.
@@ -117,15 +117,15 @@ TEST(Grid, SwitchingTheColumnTitlesOffLeavesAStripOfZeroHeight)
 TEST(Grid, ASizeChangeInTheSheetReachesBothPanesThatShowTheList)
 {
     SheetInGrid fixture;
-    fixture.sheet.SetSize(-1, sCols, 80); // the title column
+    fixture.sheet.SetSize(-1, axCols, 80); // the title column
     EXPECT_EQ(fixture.grid.View(sRows).width(), 80);
     EXPECT_EQ(fixture.grid.View(sTitle).Extent().x, 80);
     EXPECT_EQ(fixture.Body().x(), 81);
-    fixture.sheet.SetSize(3, sRows, 40);
+    fixture.sheet.SetSize(3, axRows, 40);
     EXPECT_EQ(fixture.Body().Extent().y, 325);
     EXPECT_EQ(fixture.grid.View(sRows).Extent().y, 325);
-    fixture.sheet.SetVisible(3, sRows, false);
-    EXPECT_EQ(fixture.grid.ScaledList(sRows, ptClient).GetValue(3), 0);
+    fixture.sheet.SetVisible(3, axRows, false);
+    EXPECT_EQ(fixture.grid.ScaledList(axRows, ptClient).GetValue(3), 0);
     EXPECT_EQ(fixture.Body().Extent().y, 285);
 }
 

@@ -39,7 +39,7 @@ TEST_P(WheelNotch, ScrollsTheBodyByLinesOfTheDefaultHeight)
     TXLView& body = fixture.Body();
     body.SetOrigin({0, c.startY});
     QWidget& target =
-        c.target == Target::Body ? static_cast<QWidget&>(body) : static_cast<QWidget&>(fixture.grid.ScrollBar(sRows));
+        c.target == Target::Body ? static_cast<QWidget&>(body) : static_cast<QWidget&>(fixture.grid.ScrollBar(axRows));
     EXPECT_TRUE(Wheel(target, c.delta));
     EXPECT_EQ(body.Origin().y, c.expectedY);
 }

@@ -102,8 +102,8 @@ TEST(GridMouse, DraggingABoundaryStoresTheSizeOnceAndAnotherGridOnTheSheetFollow
     QTest::mouseMove(&strip, {119, 5});
     QTest::mousePress(&strip, Qt::LeftButton, Qt::NoModifier, {119, 5});
     QTest::mouseMove(&strip, {150, 5});
-    EXPECT_EQ(fixture.grid.ScaledList(sCols, ptClient).GetValue(1), 90);
-    EXPECT_EQ(fixture.sheet.GetSize(1, sCols), 60) << "stored on release";
+    EXPECT_EQ(fixture.grid.ScaledList(axCols, ptClient).GetValue(1), 90);
+    EXPECT_EQ(fixture.sheet.GetSize(1, axCols), 60) << "stored on release";
     // The body shows the dragged end as a focus line.
     const auto during = PaintBody(fixture.Body());
     const auto frames = during->OpsOfKind(CanvasOpKind::FocusRect);
@@ -111,10 +111,10 @@ TEST(GridMouse, DraggingABoundaryStoresTheSizeOnceAndAnotherGridOnTheSheetFollow
     EXPECT_EQ(frames[0].Bounds.left, 59);
     EXPECT_EQ(frames[0].Bounds.right, 150);
     QTest::mouseRelease(&strip, Qt::LeftButton, Qt::NoModifier, {150, 5});
-    EXPECT_EQ(fixture.sheet.GetSize(1, sCols), 90);
-    EXPECT_EQ(fixture.grid.ScaledList(sCols, ptClient).GetValue(1), 90);
+    EXPECT_EQ(fixture.sheet.GetSize(1, axCols), 90);
+    EXPECT_EQ(fixture.grid.ScaledList(axCols, ptClient).GetValue(1), 90);
     EXPECT_EQ(fixture.Body().Extent().x, 8 * 60 + 30) << "the body took the change once";
-    EXPECT_EQ(other.ScaledList(sCols, ptClient).GetValue(1), 90);
+    EXPECT_EQ(other.ScaledList(axCols, ptClient).GetValue(1), 90);
     EXPECT_EQ(other.View(sClient).Extent().x, 8 * 60 + 30);
     EXPECT_TRUE(PaintBody(fixture.Body())->OpsOfKind(CanvasOpKind::FocusRect).empty());
 }
@@ -126,7 +126,7 @@ TEST(GridMouse, ADoubleClickOnABoundaryFiresOnColDblClickAndSizesNothing)
     QTest::mouseMove(&fixture.Strip(), {179, 5});
     QTest::mouseDClick(&fixture.Strip(), Qt::LeftButton, Qt::NoModifier, {179, 5});
     EXPECT_EQ(fixture.colDoubleClicks, (std::vector<Point>{{2, 0}}));
-    EXPECT_EQ(fixture.sheet.GetSize(2, sCols), 60);
+    EXPECT_EQ(fixture.sheet.GetSize(2, axCols), 60);
     EXPECT_EQ(fixture.grid.Mouse().State(), TXLMouseState::Idle);
 }
 

@@ -23,9 +23,9 @@ Breaks BreakLines(TXLGrid& grid, TXLSheet& sheet)
     sheet.GetPageBreaks(items.cols, items.rows);
     Breaks lines;
     for (int col : items.cols)
-        lines.cols.push_back(grid.ScaledList(sCols, ptClient).GetOffset(col) - 1);
+        lines.cols.push_back(grid.ScaledList(axCols, ptClient).GetOffset(col) - 1);
     for (int row : items.rows)
-        lines.rows.push_back(grid.ScaledList(sRows, ptClient).GetOffset(row) - 1);
+        lines.rows.push_back(grid.ScaledList(axRows, ptClient).GetOffset(row) - 1);
     return lines;
 }
 

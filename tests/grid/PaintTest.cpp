@@ -101,7 +101,7 @@ TEST(Paint, AColumnOfWidthZeroGivesNoSecondLine)
 {
     SheetInGrid fixture;
     fixture.sheet.BaseClientStyle().SetLinesColor(clGreen);
-    fixture.sheet.SetVisible(2, sCols, false); // columns 2 and 3 both start at pixel 120
+    fixture.sheet.SetVisible(2, axCols, false); // columns 2 and 3 both start at pixel 120
     const auto canvas = PaintBody(fixture.Body());
     std::vector<int> columnsAt;
     for (const CanvasOp& op : LinesInColor(*canvas, clGreen))
@@ -401,7 +401,7 @@ TEST(Paint, PageBreaksFollowTheOriginAndTheSheetsChanges)
         std::vector<int> cols;
         std::vector<int> rows;
         fixture.sheet.GetPageBreaks(cols, rows);
-        return fixture.grid.ScaledList(sCols, ptClient).GetOffset(cols.front()) - 1;
+        return fixture.grid.ScaledList(axCols, ptClient).GetOffset(cols.front()) - 1;
     };
     const auto breakShown = [&](int contentX) {
         const auto canvas = PaintBody(body);
@@ -414,7 +414,7 @@ TEST(Paint, PageBreaksFollowTheOriginAndTheSheetsChanges)
     EXPECT_TRUE(breakShown(before)) << "drawn 300 pixels to the left";
     EXPECT_FALSE(breakShown(before + 30));
 
-    fixture.sheet.SetSize(0, sCols, 90);
+    fixture.sheet.SetSize(0, axCols, 90);
     const int wider = firstBreak();
     ASSERT_NE(wider, before);
     EXPECT_TRUE(breakShown(wider)) << "a wider first column moves the break";
@@ -509,7 +509,7 @@ TEST_P(TooNarrowAmount, FillsItsCellWithHashesAndKeepsItsTextForTheHint)
     EXPECT_EQ(FilledCellText(*canvas, client, {1, 3}, amountPixels, frNone, GetParam().scale), std::nullopt)
         << "no cell";
 
-    fixture.sheet.SetSize(1, sCols, 120);
+    fixture.sheet.SetSize(1, axCols, 120);
     const auto wide = PaintBody(fixture.Body());
     const std::vector<std::string> wideTexts = DrawnTexts(*wide);
     EXPECT_EQ(std::count(wideTexts.begin(), wideTexts.end(), "12,384,000.00"), 2) << "room enough: the amount itself";

@@ -70,15 +70,15 @@ int Snapped(int pixel, int item)
 
 // From 100 (inside row 6, 90 to 105) or 150 (inside column 2, 120 to 180); pages snap to the item's start.
 const ClickCase kClicks[] = {
-    {"DownArrow", sRows, QStyle::SC_ScrollBarAddLine, 100, [](int) { return 105; }},
-    {"UpArrow", sRows, QStyle::SC_ScrollBarSubLine, 100, [](int) { return 90; }},
-    {"PageBelowTheThumb", sRows, QStyle::SC_ScrollBarAddPage, 100,
+    {"DownArrow", axRows, QStyle::SC_ScrollBarAddLine, 100, [](int) { return 105; }},
+    {"UpArrow", axRows, QStyle::SC_ScrollBarSubLine, 100, [](int) { return 90; }},
+    {"PageBelowTheThumb", axRows, QStyle::SC_ScrollBarAddPage, 100,
      [](int client) { return Snapped(100 + client, kRow); }},
-    {"PageAboveTheThumb", sRows, QStyle::SC_ScrollBarSubPage, 700,
+    {"PageAboveTheThumb", axRows, QStyle::SC_ScrollBarSubPage, 700,
      [](int client) { return Snapped(700 - client, kRow); }},
-    {"RightArrow", sCols, QStyle::SC_ScrollBarAddLine, 150, [](int) { return 180; }},
-    {"LeftArrow", sCols, QStyle::SC_ScrollBarSubLine, 150, [](int) { return 120; }},
-    {"PageRightOfTheThumb", sCols, QStyle::SC_ScrollBarAddPage, 150,
+    {"RightArrow", axCols, QStyle::SC_ScrollBarAddLine, 150, [](int) { return 180; }},
+    {"LeftArrow", axCols, QStyle::SC_ScrollBarSubLine, 150, [](int) { return 120; }},
+    {"PageRightOfTheThumb", axCols, QStyle::SC_ScrollBarAddPage, 150,
      [](int client) { return Snapped(150 + client, kCol); }},
 };
 
@@ -96,13 +96,13 @@ TEST_P(BarClick, MovesTheBodyByAnItemOrAPageAndTheThumbFollows)
     TXLView& body = fixture.Body();
     QScrollBar& bar = fixture.grid.ScrollBar(click.axis);
     ASSERT_TRUE(bar.isVisible());
-    body.SetOrigin(click.axis == sCols ? Point{click.from, 0} : Point{0, click.from});
+    body.SetOrigin(click.axis == axCols ? Point{click.from, 0} : Point{0, click.from});
     ASSERT_EQ(bar.value(), click.from);
     Click(bar, click.part);
-    const int origin = click.axis == sCols ? body.Origin().x : body.Origin().y;
+    const int origin = click.axis == axCols ? body.Origin().x : body.Origin().y;
     EXPECT_EQ(origin, click.expected(body.ClientSize(click.axis)));
     EXPECT_EQ(bar.value(), origin);
-    EXPECT_EQ(click.axis == sCols ? body.Origin().y : body.Origin().x, 0) << "the other axis stays";
+    EXPECT_EQ(click.axis == axCols ? body.Origin().y : body.Origin().x, 0) << "the other axis stays";
 }
 
 std::string NameOf(const ::testing::TestParamInfo<std::tuple<ClickCase, StyleCase>>& info)
@@ -122,14 +122,14 @@ TEST(ScrollBar, TopAndBottomGoToTheContentsEnds)
     ShownWideSheet fixture;
     TXLView& body = fixture.Body();
     body.SetOrigin({150, 700});
-    for (TXLAxis axis : {sCols, sRows}) {
+    for (TXLAxis axis : {axCols, axRows}) {
         QScrollBar& bar = fixture.grid.ScrollBar(axis);
         bar.triggerAction(QAbstractSlider::SliderToMaximum);
-        const int extent = axis == sCols ? 20 * kCol : 100 * kRow;
-        EXPECT_EQ(axis == sCols ? body.Origin().x : body.Origin().y, extent - body.ClientSize(axis));
+        const int extent = axis == axCols ? 20 * kCol : 100 * kRow;
+        EXPECT_EQ(axis == axCols ? body.Origin().x : body.Origin().y, extent - body.ClientSize(axis));
         EXPECT_EQ(bar.value(), bar.maximum());
         bar.triggerAction(QAbstractSlider::SliderToMinimum);
-        EXPECT_EQ(axis == sCols ? body.Origin().x : body.Origin().y, 0);
+        EXPECT_EQ(axis == axCols ? body.Origin().x : body.Origin().y, 0);
         EXPECT_EQ(bar.value(), 0);
     }
 }
@@ -138,8 +138,8 @@ TEST(ScrollBar, TheFlatStyleDrawsPlainBarsOfSixteenPixelsAndCanBeSwitchedOff)
 {
     ShownWideSheet fixture(kDefaultScrolls | ScrollBit(sFlat));
     TXLView& body = fixture.Body();
-    QScrollBar& vertical = fixture.grid.ScrollBar(sRows);
-    QScrollBar& horizontal = fixture.grid.ScrollBar(sCols);
+    QScrollBar& vertical = fixture.grid.ScrollBar(axRows);
+    QScrollBar& horizontal = fixture.grid.ScrollBar(axCols);
     EXPECT_FALSE(vertical.styleSheet().isEmpty());
     EXPECT_EQ(vertical.width(), 16);
     EXPECT_EQ(horizontal.height(), 16);
@@ -176,8 +176,8 @@ TEST_P(SwitchedOffBar, StaysHiddenAndLeavesItsRoomToTheBody)
     const HiddenCase& c = GetParam();
     ShownWideSheet fixture(c.scrolls);
     TXLView& body = fixture.Body();
-    QScrollBar& horizontal = fixture.grid.ScrollBar(sCols);
-    QScrollBar& vertical = fixture.grid.ScrollBar(sRows);
+    QScrollBar& horizontal = fixture.grid.ScrollBar(axCols);
+    QScrollBar& vertical = fixture.grid.ScrollBar(axRows);
     EXPECT_EQ(horizontal.isVisible(), c.horizontalShown);
     EXPECT_EQ(vertical.isVisible(), c.verticalShown);
     const QRect inside = fixture.grid.contentsRect();
@@ -187,7 +187,7 @@ TEST_P(SwitchedOffBar, StaysHiddenAndLeavesItsRoomToTheBody)
     body.SetCurrent({19, 99}, TXLCollapse::Collapse, TXLReveal::MakeVisible);
     EXPECT_EQ(body.Origin(), (Point{20 * kCol - body.width(), 100 * kRow - body.height()}))
         << "the keyboard reaches the last cell";
-    fixture.sheet.SetSize(99, sRows, 40); // the content grows
+    fixture.sheet.SetSize(99, axRows, 40); // the content grows
     Settle();
     EXPECT_EQ(vertical.isVisible(), c.verticalShown);
 

@@ -36,30 +36,29 @@ TEST_P(ScrollPosFor, SnapsToItemsAndStaysInsideTheContent)
     EXPECT_EQ(fixture.Body().ScrollPosFor(c.axis, c.code, c.value), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scroll, ScrollPosFor,
-                         ::testing::Values(CodeCase{sCols, scLineDown, 0, true, 180}, // the next column
-                                           CodeCase{sCols, scLineUp, 0, true, 120},   // the same column's start
-                                           CodeCase{sRows, scLineDown, 0, true, 105},
-                                           CodeCase{sRows, scLineUp, 0, true, 90},
-                                           CodeCase{sRows, scPageDown, 0, true, 375}, // 383 snapped
-                                           CodeCase{sRows, scPageUp, 0, true, 0},
-                                           CodeCase{sRows, scThumbTrack, 200, true, 200},
-                                           CodeCase{sRows, scThumbTrack, 200, false, 100}, // stays
-                                           CodeCase{sRows, scThumbPosition, 200, true, 200},
-                                           CodeCase{sRows, scThumbPosition, 200, false, 195},
-                                           CodeCase{sRows, scTop, 0, true, 0}, CodeCase{sRows, scBottom, 0, true, 1217},
-                                           CodeCase{sCols, scThumbPosition, 5000, true, 862})); // limited
+INSTANTIATE_TEST_SUITE_P(
+    Scroll, ScrollPosFor,
+    ::testing::Values(CodeCase{axCols, scLineDown, 0, true, 180}, // the next column
+                      CodeCase{axCols, scLineUp, 0, true, 120},   // the same column's start
+                      CodeCase{axRows, scLineDown, 0, true, 105}, CodeCase{axRows, scLineUp, 0, true, 90},
+                      CodeCase{axRows, scPageDown, 0, true, 375}, // 383 snapped
+                      CodeCase{axRows, scPageUp, 0, true, 0}, CodeCase{axRows, scThumbTrack, 200, true, 200},
+                      CodeCase{axRows, scThumbTrack, 200, false, 100}, // stays
+                      CodeCase{axRows, scThumbPosition, 200, true, 200},
+                      CodeCase{axRows, scThumbPosition, 200, false, 195}, CodeCase{axRows, scTop, 0, true, 0},
+                      CodeCase{axRows, scBottom, 0, true, 1217},
+                      CodeCase{axCols, scThumbPosition, 5000, true, 862})); // limited
 
 TEST(Scroll, PageDownMovesOneItemWhenAnItemTallerThanThePageHoldsTheOrigin)
 {
     SheetInGrid fixture(8, 40);
-    fixture.sheet.SetSize(5, sRows, 400);  // row 5 at 75 to 475
-    fixture.sheet.SetSize(39, sRows, 400); // the last row at 970 to 1370; the origin goes up to 1087
+    fixture.sheet.SetSize(5, axRows, 400);  // row 5 at 75 to 475
+    fixture.sheet.SetSize(39, axRows, 400); // the last row at 970 to 1370; the origin goes up to 1087
     TXLView& body = fixture.Body();
     body.SetOrigin({0, 75});
-    EXPECT_EQ(body.ScrollPosFor(sRows, scPageDown, 0), 475);
+    EXPECT_EQ(body.ScrollPosFor(axRows, scPageDown, 0), 475);
     body.SetOrigin({0, 970});
-    EXPECT_EQ(body.ScrollPosFor(sRows, scPageDown, 0), 1087) << "on the last page: to its end";
+    EXPECT_EQ(body.ScrollPosFor(axRows, scPageDown, 0), 1087) << "on the last page: to its end";
 }
 
 TEST(Scroll, MakeVisibleScrollsTheLeastAndLeavesNoPartialItemAtTheEdge)
@@ -91,10 +90,10 @@ TEST(Scroll, AnItemChangingSizeAboveTheVisiblePartKeepsTheContentInPlace)
 {
     SheetInGrid fixture(8, 100);
     fixture.Body().SetOrigin({0, 150});
-    fixture.sheet.SetSize(2, sRows, 35);
+    fixture.sheet.SetSize(2, axRows, 35);
     EXPECT_EQ(fixture.Body().Origin().y, 170);
     EXPECT_EQ(fixture.grid.View(sRows).Origin().y, 170);
-    fixture.sheet.SetSize(20, sRows, 30);
+    fixture.sheet.SetSize(20, axRows, 30);
     EXPECT_EQ(fixture.Body().Origin().y, 170);
 }
 
@@ -104,8 +103,8 @@ TEST(Scroll, ScrollBarsShowWhenTheContentExceedsTheBody)
     fixture.grid.show();
     Settle();
     TXLView& body = fixture.Body();
-    QScrollBar& vertical = fixture.grid.ScrollBar(sRows);
-    QScrollBar& horizontal = fixture.grid.ScrollBar(sCols);
+    QScrollBar& vertical = fixture.grid.ScrollBar(axRows);
+    QScrollBar& horizontal = fixture.grid.ScrollBar(axCols);
     ASSERT_TRUE(vertical.isVisible());
     ASSERT_TRUE(horizontal.isVisible());
     EXPECT_EQ(vertical.maximum(), 1500 - body.height());
@@ -138,7 +137,7 @@ TEST_P(ThumbDrag, ScrollsLiveOnlyWithTracking)
     fixture.grid.SetScrolls(GetParam().tracking ? scrolls | ScrollBit(sTracking) : scrolls);
     fixture.grid.show();
     Settle();
-    QScrollBar& bar = fixture.grid.ScrollBar(sRows);
+    QScrollBar& bar = fixture.grid.ScrollBar(axRows);
     bar.setSliderDown(true);
     bar.setSliderPosition(200);
     EXPECT_EQ(fixture.Body().Origin().y, GetParam().whileDragging);
@@ -173,7 +172,7 @@ TEST(Scroll, ASizeChangeRepaintsTheItemAndMovesWhatFollows)
     Settle();
     PaintSpy body(fixture.Body());
     PaintSpy titles(fixture.grid.View(sRows));
-    fixture.sheet.SetSize(3, sRows, 30); // 45 to 60 becomes 45 to 75
+    fixture.sheet.SetSize(3, axRows, 30); // 45 to 60 becomes 45 to 75
     Settle();
     for (const PaintSpy* spy : {&body, &titles}) {
         const QRect painted = spy->Painted.boundingRect();
@@ -273,7 +272,7 @@ TEST(Scroll, GridsLinkedBothWaysAtDifferentScalesScrollTogetherOnce)
 std::pair<int, int> RowPosition(TXLGrid& grid)
 {
     int y = grid.View(sClient).Origin().y;
-    const int row = grid.ScaledList(sRows, ptClient).FindOffset(y);
+    const int row = grid.ScaledList(axRows, ptClient).FindOffset(y);
     return {row, (grid.View(sClient).Origin().y - y) * 100 / grid.Scale()};
 }
 
@@ -314,7 +313,7 @@ TEST(Scroll, LinkedGridsStayTogetherWhenARowAboveTheVisiblePartGrows)
     a.Body().SetOrigin({0, 150});
     ASSERT_EQ(other.View(sClient).Origin().y, 220);
 
-    a.sheet.SetSize(2, sRows, 50);
+    a.sheet.SetSize(2, axRows, 50);
     const auto [row, within] = RowPosition(a.grid);
     const auto [otherRow, otherWithin] = RowPosition(other);
     EXPECT_EQ(otherRow, row);

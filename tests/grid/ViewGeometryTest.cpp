@@ -12,7 +12,7 @@ namespace {
 struct ScrolledBody : SheetInGrid {
     ScrolledBody()
     {
-        sheet.SetVisible(3, sCols, false); // columns 3 and 4 both start at content pixel 180
+        sheet.SetVisible(3, axCols, false); // columns 3 and 4 both start at content pixel 180
         Body().SetOrigin({30, 10});
     }
 };
@@ -143,7 +143,7 @@ class CanEnterCell : public ::testing::TestWithParam<EnterCase> {};
 TEST_P(CanEnterCell, NeedsAVisibleUnprotectedCellInsideTheCounts)
 {
     SheetInGrid fixture;
-    fixture.sheet.SetVisible(2, sCols, false);
+    fixture.sheet.SetVisible(2, axCols, false);
     fixture.sheet.GetCell(4, 4).SetStyles(CellStyleBit(csProtect));
     fixture.sheet.GetCell(5, 5).SetStyles(CellStyleBit(csHidden));
     fixture.sheet.GetCell(6, 6).SetStyles(CellStyleBit(csReadOnly));

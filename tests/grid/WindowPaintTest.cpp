@@ -154,8 +154,8 @@ TEST_P(ScreenAfterChanges, ShowsWhatAWholeRepaintShowsAfterEachSelectionOrSheetC
          [&] {
              TXLRange(fixture.sheet.Section(sCols), {2, 0, 4, 1}).Merge(false);
          }},
-        {"a selected column made wider", [&] { fixture.sheet.SetSize(3, sCols, 90); }},
-        {"a column before the selection made narrower", [&] { fixture.sheet.SetSize(0, sCols, 40); }},
+        {"a selected column made wider", [&] { fixture.sheet.SetSize(3, axCols, 90); }},
+        {"a column before the selection made narrower", [&] { fixture.sheet.SetSize(0, axCols, 40); }},
         {"a column title",
          [&] {
              fixture.grid.View(sCols).Select({5, 0, 6, 1}, {});
@@ -168,7 +168,7 @@ TEST_P(ScreenAfterChanges, ShowsWhatAWholeRepaintShowsAfterEachSelectionOrSheetC
          [&] {
              TXLRange(fixture.sheet.Section(sClient), {0, 10, 2, 12}).Merge(false);
          }},
-        {"a row inside the selection made taller", [&] { fixture.sheet.SetSize(10, sRows, 30); }},
+        {"a row inside the selection made taller", [&] { fixture.sheet.SetSize(10, axRows, 30); }},
         {"cleared", [&] { body.ResetSelection(); }},
         {"after a scroll",
          [&] {

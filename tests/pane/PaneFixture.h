@@ -54,8 +54,8 @@ struct Panes : IXLPaneOwner {
             panes[sector]->SetSection(&sheet.Section(sector));
             panes[sector]->SetExtent({colList.GetOffset(colList.Count()), rowList.GetOffset(rowList.Count())});
         }
-        Body().SetLinkedPane(sCols, &Pane(sCols));
-        Body().SetLinkedPane(sRows, &Pane(sRows));
+        Body().SetLinkedPane(axCols, &Pane(sCols));
+        Body().SetLinkedPane(axRows, &Pane(sRows));
         for (auto& host : hosts) {
             host->invalidated = {};
             host->scrolls.clear();

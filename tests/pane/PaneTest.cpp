@@ -45,15 +45,15 @@ TEST(PaneScrolling, ClampedOriginsAndScrollBars)
     Panes grid; // extent 480 x 600 in a 400 x 300 client
     EXPECT_TRUE(grid.Body().ClampOrigin({1000, -5}));
     EXPECT_EQ(grid.Body().Origin(), (Point{80, 0}));
-    EXPECT_EQ(grid.bars[sCols].Maximum, 80);
-    EXPECT_EQ(grid.bars[sCols].Position, 80);
-    EXPECT_EQ(grid.bars[sRows].Page, 300);
-    EXPECT_TRUE(grid.bars[sRows].Shown);
-    EXPECT_EQ(grid.Body().ScrollPosFor(sRows, scLineDown, 0), 15);
-    EXPECT_EQ(grid.Body().ScrollPosFor(sRows, scPageDown, 0), 300);
-    EXPECT_EQ(grid.Body().ScrollPosFor(sRows, scBottom, 0), 300);
+    EXPECT_EQ(grid.bars[axCols].Maximum, 80);
+    EXPECT_EQ(grid.bars[axCols].Position, 80);
+    EXPECT_EQ(grid.bars[axRows].Page, 300);
+    EXPECT_TRUE(grid.bars[axRows].Shown);
+    EXPECT_EQ(grid.Body().ScrollPosFor(axRows, scLineDown, 0), 15);
+    EXPECT_EQ(grid.Body().ScrollPosFor(axRows, scPageDown, 0), 300);
+    EXPECT_EQ(grid.Body().ScrollPosFor(axRows, scBottom, 0), 300);
     grid.lists[3].SetValue(0, 0); // a hidden first row: a line down skips it
-    EXPECT_EQ(grid.Body().ScrollPosFor(sRows, scLineDown, 0), 15);
+    EXPECT_EQ(grid.Body().ScrollPosFor(axRows, scLineDown, 0), 15);
 }
 
 TEST(PaneSelection, TitleStripsWidenAndOnlyChangedPixelsRepaint)

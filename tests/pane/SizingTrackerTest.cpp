@@ -45,17 +45,17 @@ constexpr auto kSelect = TXLTracker::Selection;
 
 INSTANTIATE_TEST_SUITE_P(
     Mouse, ChooseTracker,
-    ::testing::Values(HitCase{"2 pixels before a column's end", sCols, {58, 10}, kCol, kSizing, sCols, ptClient, 0},
-                      HitCase{"3 pixels before it", sCols, {57, 10}, kNone, kSelect, sCols, ptClient, 0},
-                      HitCase{"2 pixels into the next column", sCols, {62, 10}, kCol, kSizing, sCols, ptClient, 0},
-                      HitCase{"3 pixels into it", sCols, {63, 10}, kNone, kSelect, sCols, ptClient, 0},
-                      HitCase{"the first column's start", sCols, {1, 10}, kNone, kSelect, sCols, ptClient, 0},
-                      HitCase{"the title row's bottom", sCols, {100, 18}, kRow, kSizing, sRows, ptTitles, 0},
-                      HitCase{"a row in the row titles", sRows, {20, 44}, kRow, kSizing, sRows, ptClient, 2},
-                      HitCase{"the title column", sRows, {38, 100}, kCol, kSizing, sCols, ptTitles, 0},
-                      HitCase{"the corner", sTitle, {39, 10}, kCol, kSizing, sCols, ptTitles, 0},
-                      HitCase{"never in the body", sClient, {59, 10}, kNone, kSelect, sCols, ptClient, 0},
-                      HitCase{"beyond the content", sCols, {479, 25}, kNone, TXLTracker::None, sCols, ptClient, 0}));
+    ::testing::Values(HitCase{"2 pixels before a column's end", sCols, {58, 10}, kCol, kSizing, axCols, ptClient, 0},
+                      HitCase{"3 pixels before it", sCols, {57, 10}, kNone, kSelect, axCols, ptClient, 0},
+                      HitCase{"2 pixels into the next column", sCols, {62, 10}, kCol, kSizing, axCols, ptClient, 0},
+                      HitCase{"3 pixels into it", sCols, {63, 10}, kNone, kSelect, axCols, ptClient, 0},
+                      HitCase{"the first column's start", sCols, {1, 10}, kNone, kSelect, axCols, ptClient, 0},
+                      HitCase{"the title row's bottom", sCols, {100, 18}, kRow, kSizing, axRows, ptTitles, 0},
+                      HitCase{"a row in the row titles", sRows, {20, 44}, kRow, kSizing, axRows, ptClient, 2},
+                      HitCase{"the title column", sRows, {38, 100}, kCol, kSizing, axCols, ptTitles, 0},
+                      HitCase{"the corner", sTitle, {39, 10}, kCol, kSizing, axCols, ptTitles, 0},
+                      HitCase{"never in the body", sClient, {59, 10}, kNone, kSelect, axCols, ptClient, 0},
+                      HitCase{"beyond the content", sCols, {479, 25}, kNone, TXLTracker::None, axCols, ptClient, 0}));
 
 TEST(Mouse, NoBoundaryInsideAMergedRangeStartingFurtherLeft)
 {
@@ -103,7 +103,7 @@ struct SizingGrid : MouseGrid {
 TEST(SizingTracker, TheTitleStripResizesLiveTheBodyShowsALineAndTheReleaseStoresTheSize)
 {
     SizingGrid grid;
-    const int sheetWidth = grid.sheet.GetSize(2, sCols);
+    const int sheetWidth = grid.sheet.GetSize(2, axCols);
     grid.Press(sCols, {179, 10}); // the end of column 2, which starts at 120
     EXPECT_EQ(grid.Body().TrackingFrame(), (Rect{119, -1, 180, 301})) << "the column's two edges";
     grid.Move(sCols, {220, 10});
@@ -111,9 +111,9 @@ TEST(SizingTracker, TheTitleStripResizesLiveTheBodyShowsALineAndTheReleaseStores
     EXPECT_EQ(grid.Strip().Extent().x, 480 + 40);
     EXPECT_EQ(grid.Body().Extent().x, 480) << "the body waits for the release";
     EXPECT_EQ(grid.Body().TrackingFrame(), (Rect{119, -1, 220, 301}));
-    EXPECT_EQ(grid.sheet.GetSize(2, sCols), sheetWidth);
+    EXPECT_EQ(grid.sheet.GetSize(2, axCols), sheetWidth);
     grid.Release(sCols, {220, 10});
-    EXPECT_EQ(grid.sheet.GetSize(2, sCols), 100);
+    EXPECT_EQ(grid.sheet.GetSize(2, axCols), 100);
     EXPECT_EQ(grid.Body().Extent().x, 520);
     EXPECT_EQ(grid.Strip().Extent().x, 520);
     EXPECT_TRUE(grid.Body().TrackingFrame().IsEmpty());
@@ -139,7 +139,7 @@ TEST_P(SizingMinimum, ABoundaryDraggedBelowFivePixelsStopsAtFive)
     grid.Move(sCols, {c.mouseX, 10});
     EXPECT_EQ(grid.Width(0), c.listSize);
     grid.Release(sCols, {c.mouseX, 10});
-    EXPECT_EQ(grid.sheet.GetSize(0, sCols), c.sheetSize);
+    EXPECT_EQ(grid.sheet.GetSize(0, axCols), c.sheetSize);
 }
 
 INSTANTIATE_TEST_SUITE_P(SizingTracker, SizingMinimum,
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(SizingTracker, SizingMinimum,
 TEST(SizingTracker, EscapeRestoresTheSizeAtTheStart)
 {
     SizingGrid grid;
-    const int sheetWidth = grid.sheet.GetSize(0, sCols);
+    const int sheetWidth = grid.sheet.GetSize(0, axCols);
     grid.Press(sCols, {59, 10});
     grid.Move(sCols, {150, 10});
     ASSERT_EQ(grid.Width(0), 150);
@@ -158,7 +158,7 @@ TEST(SizingTracker, EscapeRestoresTheSizeAtTheStart)
     EXPECT_EQ(grid.Strip().Extent().x, 480);
     EXPECT_EQ(grid.Body().Extent().x, 480);
     EXPECT_TRUE(grid.Body().TrackingFrame().IsEmpty());
-    EXPECT_EQ(grid.sheet.GetSize(0, sCols), sheetWidth);
+    EXPECT_EQ(grid.sheet.GetSize(0, axCols), sheetWidth);
     EXPECT_EQ(grid.mouse.State(), TXLMouseState::Idle);
 }
 
@@ -187,7 +187,7 @@ TEST(SizingTracker, TheSheetsSizingCheckLimitsTheDraggedSize)
     EXPECT_EQ(grid.lists[0].GetValue(0), 80);
     EXPECT_EQ(asked, (std::vector<int>{-1})) << "sheet coordinates";
     grid.Release(sRows, {120, 100});
-    EXPECT_EQ(grid.sheet.GetSize(-1, sCols), 80);
+    EXPECT_EQ(grid.sheet.GetSize(-1, axCols), 80);
 }
 
 struct DoubleClickCase {
@@ -233,19 +233,19 @@ TEST(SizingTracker, AltGivesTheSizeToEveryColumnOfASelectionOfWholeColumns)
 {
     SizingGrid grid;
     grid.Strip().Select({1, 0, 4, 1}, grid.Strip().Current());
-    const int untouched = grid.sheet.GetSize(4, sCols);
+    const int untouched = grid.sheet.GetSize(4, axCols);
     grid.Press(sCols, {119, 10}); // the end of column 1
     grid.Move(sCols, {150, 10});
     grid.Release(sCols, {150, 10}, ssAlt);
     for (int col : {1, 2, 3})
-        EXPECT_EQ(grid.sheet.GetSize(col, sCols), 90) << col;
-    EXPECT_EQ(grid.sheet.GetSize(4, sCols), untouched);
+        EXPECT_EQ(grid.sheet.GetSize(col, axCols), 90) << col;
+    EXPECT_EQ(grid.sheet.GetSize(4, axCols), untouched);
     // Without Alt only the dragged column.
     grid.Press(sCols, {59, 10});
     grid.Move(sCols, {80, 10});
     grid.Release(sCols, {80, 10});
-    EXPECT_EQ(grid.sheet.GetSize(0, sCols), 80);
-    EXPECT_EQ(grid.sheet.GetSize(2, sCols), 90);
+    EXPECT_EQ(grid.sheet.GetSize(0, axCols), 80);
+    EXPECT_EQ(grid.sheet.GetSize(2, axCols), 90);
 }
 
 TEST(SizingTracker, ThePressClosesTheEditorAndWithPermEditTheReleaseReopensIt)

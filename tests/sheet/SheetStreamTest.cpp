@@ -74,11 +74,11 @@ void FillRichSheet(TXLSheet& sheet)
 {
     sheet.SetColCount(12);
     sheet.SetRowCount(30);
-    sheet.SetSize(3, sCols, 90);
-    sheet.SetSize(-1, sRows, 28);
-    sheet.SetSize(7, sRows, 40);
-    sheet.SetVisible(5, sCols, false);
-    sheet.SetVisible(-1, sCols, false);
+    sheet.SetSize(3, axCols, 90);
+    sheet.SetSize(-1, axRows, 28);
+    sheet.SetSize(7, axRows, 40);
+    sheet.SetVisible(5, axCols, false);
+    sheet.SetVisible(-1, axCols, false);
     TXLCell& text = sheet.GetCell(1, 1);
     text.SetAsString("货币资金 ");
     text.Font().SetColor(clRed);
@@ -121,11 +121,11 @@ TEST(SheetStream, EverythingWrittenReadsBack)
     EXPECT_EQ(DataOf(copy), data) << "a stream the writer produced reads back to the same bytes";
     EXPECT_EQ(copy.ColCount(), 12);
     EXPECT_EQ(copy.RowCount(), 30);
-    EXPECT_EQ(copy.GetSize(3, sCols), 90);
-    EXPECT_EQ(copy.GetSize(-1, sRows), 28);
-    EXPECT_EQ(copy.GetSize(7, sRows), 40);
-    EXPECT_FALSE(copy.IsVisible(5, sCols));
-    EXPECT_FALSE(copy.IsVisible(-1, sCols));
+    EXPECT_EQ(copy.GetSize(3, axCols), 90);
+    EXPECT_EQ(copy.GetSize(-1, axRows), 28);
+    EXPECT_EQ(copy.GetSize(7, axRows), 40);
+    EXPECT_FALSE(copy.IsVisible(5, axCols));
+    EXPECT_FALSE(copy.IsVisible(-1, axCols));
     TXLCell& text = copy.GetCell(1, 1);
     EXPECT_EQ(text.GetAsString(), "货币资金 ");
     EXPECT_EQ(text.Font().Color(), clRed);
@@ -429,7 +429,7 @@ TEST_F(SheetFileTest, PublishedPropertiesAndDataRoundTrip)
     original.SetAuthor("作者");
     original.SetPrintMargin(sTop, 300);
     original.SetPrintScale(150);
-    original.SetPrintTitles(AxisBit(sRows));
+    original.SetPrintTitles(AxisBit(axRows));
     original.SetPrintGridLines(true);
     original.SetRowMaxHeight(100);
     original.ReadOnly = true;
@@ -441,7 +441,7 @@ TEST_F(SheetFileTest, PublishedPropertiesAndDataRoundTrip)
     EXPECT_EQ(copy.PrintMargin(sTop), 300);
     EXPECT_EQ(copy.PrintScale(), 150);
     EXPECT_EQ(copy.PrintMode(), pmCustom);
-    EXPECT_EQ(copy.PrintTitles(), AxisBit(sRows));
+    EXPECT_EQ(copy.PrintTitles(), AxisBit(axRows));
     EXPECT_TRUE(copy.PrintGridLines());
     EXPECT_EQ(copy.RowMaxHeight(), 100);
     EXPECT_TRUE(copy.ReadOnly);

@@ -78,14 +78,14 @@ TEST(Sheet, LoweringACountFreesCellsAndForgetsSizes)
     sheet.SetRowCount(85);
     sheet.GetCell(0, 50).SetAsString("x");
     sheet.GetCell(-1, 50).SetAsString("title");
-    sheet.SetSize(50, sRows, 40);
+    sheet.SetSize(50, axRows, 40);
     test::RecordingSheetUser user(&sheet);
     sheet.SetRowCount(20);
     EXPECT_EQ(sheet.FindCell(0, 50), nullptr);
     EXPECT_EQ(sheet.FindCell(-1, 50), nullptr);
     EXPECT_EQ(user.Events, (std::vector<std::string>{"SizesChanged 2 1"}));
     sheet.SetRowCount(85);
-    EXPECT_EQ(sheet.GetSize(50, sRows), 15);
+    EXPECT_EQ(sheet.GetSize(50, axRows), 15);
     sheet.SetRowCount(-3);
     EXPECT_EQ(sheet.RowCount(), 0);
 }
@@ -119,12 +119,12 @@ TEST(Sheet, CountsAreClampedToWhatTheSheetCanHold)
 TEST(Sheet, DefaultSizesResetExplicitOnes)
 {
     TXLSheet sheet;
-    sheet.SetSize(1, sCols, 90);
-    sheet.SetSize(-1, sCols, 30);
+    sheet.SetSize(1, axCols, 90);
+    sheet.SetSize(-1, axCols, 30);
     test::RecordingSheetUser user(&sheet);
     sheet.SetColDefWidth(60);
-    EXPECT_EQ(sheet.GetSize(1, sCols), 60);
-    EXPECT_EQ(sheet.GetSize(-1, sCols), 60);
+    EXPECT_EQ(sheet.GetSize(1, axCols), 60);
+    EXPECT_EQ(sheet.GetSize(-1, axCols), 60);
     EXPECT_EQ(user.Events, (std::vector<std::string>{"SizesChanged 1 0", "SizesChanged 1 1"}));
     user.Reset();
     sheet.SetColDefWidth(60);
@@ -134,18 +134,18 @@ TEST(Sheet, DefaultSizesResetExplicitOnes)
 TEST(Sheet, MaximumSizes)
 {
     TXLSheet sheet;
-    sheet.SetSize(0, sCols, 100);
+    sheet.SetSize(0, axCols, 100);
     sheet.SetColMaxWidth(80);
-    EXPECT_EQ(sheet.GetSize(0, sCols), 80);
-    sheet.SetSize(1, sCols, 200);
-    EXPECT_EQ(sheet.GetSize(1, sCols), 80);
+    EXPECT_EQ(sheet.GetSize(0, axCols), 80);
+    sheet.SetSize(1, axCols, 200);
+    EXPECT_EQ(sheet.GetSize(1, axCols), 80);
     sheet.SetColMaxWidth(40);
     EXPECT_EQ(sheet.ColDefWidth(), 40);
-    EXPECT_EQ(sheet.GetSize(0, sCols), 40);
+    EXPECT_EQ(sheet.GetSize(0, axCols), 40);
     sheet.SetColMaxWidth(0);
     EXPECT_EQ(sheet.ColDefWidth(), 40);
-    sheet.SetSize(1, sCols, 200);
-    EXPECT_EQ(sheet.GetSize(1, sCols), 200);
+    sheet.SetSize(1, axCols, 200);
+    EXPECT_EQ(sheet.GetSize(1, axCols), 200);
 }
 
 TEST(Sheet, SizingPathClampsAndNotifies)
@@ -158,15 +158,15 @@ TEST(Sheet, SizingPathClampsAndNotifies)
         if (size == 77)
             size = 78;
     };
-    sheet.SetSize(2, sCols, 0);
-    EXPECT_EQ(sheet.GetSize(2, sCols), 1);
-    sheet.SetSize(3, sCols, 77);
-    EXPECT_EQ(sheet.GetSize(3, sCols), 78);
-    sheet.SetSize(-1, sRows, 20);
+    sheet.SetSize(2, axCols, 0);
+    EXPECT_EQ(sheet.GetSize(2, axCols), 1);
+    sheet.SetSize(3, axCols, 77);
+    EXPECT_EQ(sheet.GetSize(3, axCols), 78);
+    sheet.SetSize(-1, axRows, 20);
     EXPECT_EQ(sizingIndexes, (std::vector<int>{2, 3, -1}));
     EXPECT_EQ(user.Events, (std::vector<std::string>{"SizeChanged 0 1 2", "SizeChanged 0 1 3", "SizeChanged 1 0 0"}));
     user.Reset();
-    sheet.SetSize(3, sCols, 77);
+    sheet.SetSize(3, axCols, 77);
     EXPECT_TRUE(user.Events.empty()) << "an unchanged size is not reported";
 }
 
@@ -181,10 +181,10 @@ TEST(Sheet, CheckSizeAsksTheSizingCheckAndStoresNothing)
     };
     sheet.SetColMaxWidth(100);
     user.Reset();
-    EXPECT_EQ(sheet.CheckSize(-1, sCols, 40), 41);
-    EXPECT_EQ(sheet.CheckSize(2, sCols, 150), 100) << "the maximum after the handler";
+    EXPECT_EQ(sheet.CheckSize(-1, axCols, 40), 41);
+    EXPECT_EQ(sheet.CheckSize(2, axCols, 150), 100) << "the maximum after the handler";
     EXPECT_EQ(sizingIndexes, (std::vector<int>{-1, 2}));
-    EXPECT_EQ(sheet.GetSize(2, sCols), 60);
+    EXPECT_EQ(sheet.GetSize(2, axCols), 60);
     EXPECT_TRUE(user.Events.empty());
 }
 
@@ -194,34 +194,34 @@ TEST(Sheet, StoreSizeTellsEveryUserButTheOneThatAppliedIt)
     test::RecordingSheetUser dragging(&sheet);
     test::RecordingSheetUser other(&sheet);
     sheet.OnSizing = [](TXLSheet&, TXLAxis, int, int& size) { size = 5; };
-    sheet.StoreSize(sCols, ptClient, 2, 90, &dragging);
-    EXPECT_EQ(sheet.GetSize(2, sCols), 90) << "stored as given: the check already ran while dragging";
+    sheet.StoreSize(axCols, ptClient, 2, 90, &dragging);
+    EXPECT_EQ(sheet.GetSize(2, axCols), 90) << "stored as given: the check already ran while dragging";
     EXPECT_TRUE(dragging.Events.empty());
     EXPECT_EQ(other.Events, (std::vector<std::string>{"SizeChanged 0 1 2"}));
     other.Reset();
-    sheet.StoreSize(sRows, ptTitles, 0, 33, nullptr);
-    EXPECT_EQ(sheet.GetSize(-1, sRows), 33);
+    sheet.StoreSize(axRows, ptTitles, 0, 33, nullptr);
+    EXPECT_EQ(sheet.GetSize(-1, axRows), 33);
     EXPECT_EQ(dragging.Events, (std::vector<std::string>{"SizeChanged 1 0 0"}));
     EXPECT_EQ(other.Events, (std::vector<std::string>{"SizeChanged 1 0 0"}));
     other.Reset();
-    sheet.StoreSize(sCols, ptClient, 2, 90, nullptr);
-    sheet.StoreSize(sCols, ptClient, 99, 90, nullptr);
+    sheet.StoreSize(axCols, ptClient, 2, 90, nullptr);
+    sheet.StoreSize(axCols, ptClient, 99, 90, nullptr);
     EXPECT_TRUE(other.Events.empty()) << "unchanged, or outside the count";
 }
 
 TEST(Sheet, HiddenItemsRememberTheirSize)
 {
     TXLSheet sheet;
-    sheet.SetSize(1, sCols, 80);
-    sheet.SetVisible(1, sCols, false);
-    EXPECT_FALSE(sheet.IsVisible(1, sCols));
-    EXPECT_EQ(sheet.GetSize(1, sCols), 80);
-    EXPECT_EQ(sheet.Sizes(sCols, ptClient).GetValue(1), 0);
-    sheet.SetSize(1, sCols, 90); // replaces the remembered size
-    sheet.SetVisible(1, sCols, true);
-    EXPECT_TRUE(sheet.IsVisible(1, sCols));
-    EXPECT_EQ(sheet.GetSize(1, sCols), 90);
-    EXPECT_TRUE(sheet.HiddenSizes(sCols, ptClient).IsEmpty());
+    sheet.SetSize(1, axCols, 80);
+    sheet.SetVisible(1, axCols, false);
+    EXPECT_FALSE(sheet.IsVisible(1, axCols));
+    EXPECT_EQ(sheet.GetSize(1, axCols), 80);
+    EXPECT_EQ(sheet.Sizes(axCols, ptClient).GetValue(1), 0);
+    sheet.SetSize(1, axCols, 90); // replaces the remembered size
+    sheet.SetVisible(1, axCols, true);
+    EXPECT_TRUE(sheet.IsVisible(1, axCols));
+    EXPECT_EQ(sheet.GetSize(1, axCols), 90);
+    EXPECT_TRUE(sheet.HiddenSizes(axCols, ptClient).IsEmpty());
 }
 
 TEST(Sheet, HiddenItemsStayHiddenWhenTheDefaultOrTheMaximumChanges)
@@ -240,16 +240,16 @@ TEST(Sheet, HiddenItemsStayHiddenWhenTheDefaultOrTheMaximumChanges)
         TXLSheet sheet;
         ASSERT_LT(sheet.ColDefWidth(), 70);
         for (int index : {-1, 2}) {
-            sheet.SetSize(index, sCols, 100);
-            sheet.SetVisible(index, sCols, false);
+            sheet.SetSize(index, axCols, 100);
+            sheet.SetVisible(index, axCols, false);
         }
         c.change(sheet);
         for (int index : {-1, 2}) {
-            EXPECT_FALSE(sheet.IsVisible(index, sCols)) << index;
-            EXPECT_EQ(sheet.Sizes(sCols, index < 0 ? ptTitles : ptClient).GetValue(index < 0 ? 0 : index), 0)
+            EXPECT_FALSE(sheet.IsVisible(index, axCols)) << index;
+            EXPECT_EQ(sheet.Sizes(axCols, index < 0 ? ptTitles : ptClient).GetValue(index < 0 ? 0 : index), 0)
                 << "no width while hidden";
-            sheet.SetVisible(index, sCols, true);
-            EXPECT_EQ(sheet.GetSize(index, sCols), c.shown) << index;
+            sheet.SetVisible(index, axCols, true);
+            EXPECT_EQ(sheet.GetSize(index, axCols), c.shown) << index;
         }
     }
 }
@@ -260,12 +260,12 @@ TEST(Sheet, AutomaticSizesMeasureTheCells)
     sheet.GetCell(1, 0).SetAsString("abcdefghij"); // 10 characters of 5.5 -> 5 pixels at height -11
     sheet.GetCell(1, 2).SetAsString("abc");
     sheet.GetCell(1, -1).SetAsString("abcdefghijklmn"); // the title, measured with the title font
-    sheet.SetVisible(2, sRows, false);
+    sheet.SetVisible(2, axRows, false);
     sheet.GetCell(1, 2).SetAsString("a much longer text in a hidden row");
     EXPECT_EQ(sheet.AutoColWidth(1), 14 * 5 + 2);
     EXPECT_EQ(sheet.AutoColWidth(3), 60) << "an empty column gets the default";
-    sheet.SetSize(1, sCols, -1);
-    EXPECT_EQ(sheet.GetSize(1, sCols), 14 * 5 + 2);
+    sheet.SetSize(1, axCols, -1);
+    EXPECT_EQ(sheet.GetSize(1, axCols), 14 * 5 + 2);
     EXPECT_EQ(sheet.AutoRowHeight(0), 11 + 2);
 }
 

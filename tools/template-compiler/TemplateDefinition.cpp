@@ -204,13 +204,13 @@ private:
 
     std::vector<int> Indexes(const std::vector<Token>& tokens, size_t at, TXLAxis axis, TIndexKind kind = ikClientOnly)
     {
-        return ParseIndexes(Word(tokens, at), axis == sCols ? Target().ColCount() : Target().RowCount(), kind);
+        return ParseIndexes(Word(tokens, at), axis == axCols ? Target().ColCount() : Target().RowCount(), kind);
     }
     std::vector<Point> Points(const std::vector<Token>& tokens)
     {
         std::vector<Point> points;
-        const std::vector<int> cols = Indexes(tokens, 1, sCols);
-        for (int row : Indexes(tokens, 2, sRows))
+        const std::vector<int> cols = Indexes(tokens, 1, axCols);
+        for (int row : Indexes(tokens, 2, axRows))
             for (int col : cols)
                 points.push_back({col, row});
         return points;
@@ -233,8 +233,8 @@ private:
         Target().SetRowCount(rows);
         m_counted = true;
     }
-    void WidthLine(const std::vector<Token>& tokens) { Sizes(tokens, sCols); }
-    void HeightLine(const std::vector<Token>& tokens) { Sizes(tokens, sRows); }
+    void WidthLine(const std::vector<Token>& tokens) { Sizes(tokens, axCols); }
+    void HeightLine(const std::vector<Token>& tokens) { Sizes(tokens, axRows); }
     void Sizes(const std::vector<Token>& tokens, TXLAxis axis)
     {
         const std::vector<int> indexes = Indexes(tokens, 1, axis, ikTitleAllowed);
@@ -244,7 +244,7 @@ private:
         for (size_t i = 0; i < indexes.size(); ++i)
             Target().SetSize(indexes[i], axis, ParseNumber(Word(tokens, 2 + (given == 1 ? 0 : i))));
     }
-    void NamesStart(const std::vector<Token>& tokens) { m_namesColumn = Indexes(tokens, 1, sCols).at(0); }
+    void NamesStart(const std::vector<Token>& tokens) { m_namesColumn = Indexes(tokens, 1, axCols).at(0); }
     void CellsLine(const std::vector<Token>& tokens)
     {
         const TXLCellClass* cls = Choose<const TXLCellClass*>(

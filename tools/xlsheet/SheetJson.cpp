@@ -234,9 +234,9 @@ void Properties(JsonWriter& j, const TXLSheet& s)
     j.Key("PrintScale").Number(static_cast<long long>(s.PrintScale()));
     j.Key("PrintHidden").Boolean(s.PrintHidden());
     j.Key("PrintTitles").BeginArray();
-    if (s.PrintTitles() & AxisBit(sCols))
+    if (s.PrintTitles() & AxisBit(axCols))
         j.String("sCols");
-    if (s.PrintTitles() & AxisBit(sRows))
+    if (s.PrintTitles() & AxisBit(axRows))
         j.String("sRows");
     j.EndArray();
     j.Key("PrintGridLines").Boolean(s.PrintGridLines());
@@ -270,9 +270,9 @@ void WriteSheetJson(TXLSheet& sheet, OutputStream& out)
     j.EndObject();
     j.Key("sizes").BeginObject();
     j.Key("columns");
-    Sizes(j, sheet, sCols);
+    Sizes(j, sheet, axCols);
     j.Key("rows");
-    Sizes(j, sheet, sRows);
+    Sizes(j, sheet, axRows);
     j.EndObject();
     j.Key("sections").BeginArray();
     for (TXLSector sector : {sCols, sRows, sTitle, sClient})
