@@ -1,5 +1,6 @@
 // Fuzz target: a sheet built through the API from the input (cells of every class, merged ranges, sizes, hidden
 // items, styles) saves, and the sheet read back saves the same bytes.
+#include "cells/GroupCell.h"
 #include "formula/Engine.h"
 #include "platform/ByteStream.h"
 #include "sheet/Cell.h"
@@ -12,6 +13,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -47,10 +49,10 @@ void Build(FuzzedDataProvider& in, TXLSheet& sheet)
             sheet.GetCell(col, row).SetRect({0, 0, in.ConsumeIntegralInRange(1, 4), in.ConsumeIntegralInRange(1, 4)});
             break;
         case 3:
-            sheet.SetSize(col, sCols, in.ConsumeIntegralInRange(-1, 300));
+            sheet.SetSize(col, axCols, in.ConsumeIntegralInRange(-1, 300));
             break;
         case 4:
-            sheet.SetVisible(row, sRows, in.ConsumeBool());
+            sheet.SetVisible(row, axRows, in.ConsumeBool());
             break;
         case 5:
             sheet.GetCell(col, row).SetColor(in.ConsumeIntegral<int32_t>() & 0xFFFFFF);
@@ -62,6 +64,24 @@ void Build(FuzzedDataProvider& in, TXLSheet& sheet)
             sheet.GetCell(col, row).SetHint(in.ConsumeRandomLengthString(12));
             break;
         }
+    }
+}
+
+// Loading applies every collapsed group's flag again, over the group's rectangle as it is then. A group merged
+// wider after it collapsed, or a governed row shown again by hand, therefore reopens with its governed items
+// hidden; the built sheet is brought to that state first.
+void ApplyCollapsedGroups(TXLSheet& sheet)
+{
+    for (TXLSector sector : {sCols, sRows, sTitle, sClient}) {
+        TXLSection& section = sheet.Section(sector);
+        std::vector<TXLCGroup*> groups;
+        section.ForEachCell(section.Bounds(), TXLCellWalk::Existing, [&](TXLCell& cell) {
+            if (auto* group = dynamic_cast<TXLCGroup*>(&cell); group && group->Collapsed())
+                groups.push_back(group);
+            return true;
+        });
+        for (TXLCGroup* group : groups)
+            group->Apply();
     }
 }
 
@@ -89,6 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const EPlatformError&) {
         // A value a cell refuses, or a merge across another: the sheet stays as far as it got.
     }
+    ApplyCollapsedGroups(sheet);
     const std::string first = Saved(sheet);
     TXLSheet reread;
     ByteReader reader(first);

@@ -36,7 +36,7 @@ class SheetPaint final : public IXLPaneOwner {
 public:
     explicit SheetPaint(TXLSheet& sheet) : m_sheet(sheet)
     {
-        for (TXLAxis axis : {sCols, sRows})
+        for (TXLAxis axis : {axCols, axRows})
             for (TXLPart part : {ptTitles, ptClient}) {
                 const TXLSizeList& source = sheet.Sizes(axis, part);
                 TXLSizeList& list = m_lists[axis * 2 + part];
@@ -45,8 +45,8 @@ public:
                 source.ForEach([&](int index, int32_t) { list.SetValue(index, source.GetValue(index)); });
             }
         for (TXLSector sector : {sCols, sRows, sTitle, sClient}) {
-            TXLSizeList& cols = m_lists[sCols * 2 + (sector == sCols || sector == sClient ? ptClient : ptTitles)];
-            TXLSizeList& rows = m_lists[sRows * 2 + (sector == sRows || sector == sClient ? ptClient : ptTitles)];
+            TXLSizeList& cols = m_lists[axCols * 2 + (sector == sCols || sector == sClient ? ptClient : ptTitles)];
+            TXLSizeList& rows = m_lists[axRows * 2 + (sector == sRows || sector == sClient ? ptClient : ptTitles)];
             m_panes[sector] = std::make_unique<TXLPane>(*this, m_host, sector, cols, rows);
             m_panes[sector]->SetSection(&sheet.Section(sector));
             m_panes[sector]->SetExtent({cols.GetOffset(cols.Count()), rows.GetOffset(rows.Count())});
