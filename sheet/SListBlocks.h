@@ -384,10 +384,10 @@ template <class ItemType> void BasicSList<ItemType>::Clear()
     Directory old = std::move(m_directory);
     m_last = -1;
     Touched(0);
-    for (int b = 0; b < old.Length(); ++b)
-        if (Block* block = old.At(b))
-            for (Item& item : *block)
-                Free(std::move(item));
+    // Only the blocks that exist: a far-away item must not make freeing walk every block number before it.
+    for (int b = old.NextFrom(0); b >= 0; b = old.NextFrom(b + 1))
+        for (Item& item : *old.At(b))
+            Free(std::move(item));
 }
 
 template <class ItemType> template <class Fn> int BasicSList<ItemType>::ForEach(Fn&& fn) const
