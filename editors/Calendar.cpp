@@ -187,7 +187,6 @@ void TGSCalendar::OpenMonthList()
     const int itemHeight = m_digit.cy + 2;
     const int w = m_digit.cx;
     m_monthList = std::make_unique<TGSMonthList>(m_month, itemHeight, m_font);
-    m_monthList->setFont(font());
     m_monthList->resize(width() - 4 * (w + 2), 7 * itemHeight + 2);
     m_monthList->move(mapToGlobal(QPoint(2 * (w + 2), 2 - 3 * itemHeight)));
     m_monthList->show();

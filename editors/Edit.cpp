@@ -284,20 +284,8 @@ void TXLEdit::UpdateBounds()
         return;
     Rect r;
     m_pane->CellRectToPixels(m_cell->GetRect(), r, 0);
-    switch (m_cell->Frame()) {
-    case frNone:
-        // Up to the grid lines, not over them.
-        --r.right;
-        --r.bottom;
-        break;
-    case frFlatUp:
-    case frFlatDown:
-        r = r.Inflate(-1, -1);
-        break;
-    default:
-        r = r.Inflate(-2, -2);
-        break;
-    }
+    // Inside the frame and up to the grid lines, as the cell's content is painted.
+    r = ContentRect(r, m_cell->Frame());
     if (m_grid.HasOption(oEdit3D))
         r = r.Inflate(2, 2);
     setGeometry(ToQRect(r));

@@ -22,7 +22,6 @@ public:
     void HighlightAt(QPoint p);
     // months later (earlier when negative); the highlighted row keeps its place.
     void Scroll(int months);
-    int ItemHeight() const { return m_itemHeight; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

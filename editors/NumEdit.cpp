@@ -50,9 +50,7 @@ void TXLNumEdit::SetFormat(const std::string& displayFormat)
 
 void TXLNumEdit::UpdateText()
 {
-    m_settingText = true;
     setText(QString::fromStdString(FormatFloat(m_format, m_value, EditLocale())));
-    m_settingText = false;
 }
 
 void TXLNumEdit::SetNumber(double value)
@@ -75,8 +73,6 @@ bool TXLNumEdit::IsFormulaText() const
 
 void TXLNumEdit::UpdateValue()
 {
-    if (m_settingText)
-        return;
     const std::string typed = text().toStdString();
     if (IsFormulaText() && m_sheet) {
         m_value =
@@ -118,9 +114,7 @@ TXLLoadAnswer TXLNumEdit::LoadCell(TXLCell& cell)
     const bool formulaCell = cell.GetCellClass() == &TXLCFormula::Class();
     const std::string formula = formulaCell && m_formulaEntry ? cell.GetAsString() : std::string();
     if (formula.starts_with('=')) {
-        m_settingText = true;
         setText(QString::fromStdString(formula));
-        m_settingText = false;
     } else {
         if (m_format.empty())
             m_integerMode = cell.GetCellClass() == &TXLCInteger::Class();

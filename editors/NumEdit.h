@@ -46,7 +46,6 @@ private:
     bool IsFormulaText() const;
 
     double m_value = 0;
-    bool m_settingText = false; // the text being rewritten from the value
     std::string m_format;
     bool m_integerMode = true;
     double m_step = 1;

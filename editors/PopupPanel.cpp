@@ -75,7 +75,7 @@ public:
         if (panel.Color().isValid())
             p.setColor(QPalette::Button, panel.Color());
         setPalette(p);
-        m_appState = connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
             if (s != Qt::ApplicationActive)
                 close();
         });
@@ -115,7 +115,6 @@ private:
     }
 
     TGSPopupPanel& m_panel;
-    QMetaObject::Connection m_appState;
 };
 
 TGSPopupPanel::TGSPopupPanel(QWidget* parent) : TGSProPopupPanel(parent)

@@ -49,11 +49,6 @@ TXLPart RowPart(TXLSector pane)
     return pane == sClient || pane == sRows ? ptClient : ptTitles;
 }
 
-int& Along(Point& p, TXLAxis axis)
-{
-    return axis == axCols ? p.x : p.y;
-}
-
 constexpr TXLSector kSectors[] = {sCols, sRows, sTitle, sClient};
 
 TXLGrid::EditHostFactory g_editHostFactory = nullptr;

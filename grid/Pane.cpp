@@ -16,16 +16,6 @@ namespace {
 constexpr int kSelectionMargin = 10; // selection rectangles are limited to the client area grown by this
 constexpr int kLineSizeSlack = 5;    // a size change repaints from this far before the item
 
-int& Along(Point& p, TXLAxis axis)
-{
-    return axis == axCols ? p.x : p.y;
-}
-
-int Along(const Point& p, TXLAxis axis)
-{
-    return axis == axCols ? p.x : p.y;
-}
-
 } // namespace
 
 TXLPane::TXLPane(IXLPaneOwner& owner, IXLPaneHost& host, TXLSector sector, TXLSizeList& cols, TXLSizeList& rows)

@@ -9,7 +9,7 @@ namespace qv {
 void TXLPane::ScrollTo(TXLAxis axis, int coordinate)
 {
     Point origin = m_origin;
-    (axis == axCols ? origin.x : origin.y) = coordinate;
+    Along(origin, axis) = coordinate;
     ClampOrigin(origin);
 }
 

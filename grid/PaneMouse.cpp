@@ -68,7 +68,7 @@ bool TXLPane::BoundaryAt(TXLAxis axis, int pos, int item, int itemStart, int acr
     if (next < Count(axis)) {
         const Point nextCell = axis == axCols ? Point{next, across} : Point{across, next};
         const Point anchor = AnchorOf(nextCell);
-        if ((axis == axCols ? anchor.x : anchor.y) < next)
+        if (Along(anchor, axis) < next)
             return false;
     }
     index = boundary;

@@ -14,11 +14,6 @@ namespace qv {
 
 namespace {
 
-int& Along(Point& p, TXLAxis axis)
-{
-    return axis == axCols ? p.x : p.y;
-}
-
 bool IsSingleRange(const TXLSection& section, const Rect& range)
 {
     return (range.Width() == 1 && range.Height() == 1) || section.IsUnionRect(range);
@@ -269,7 +264,7 @@ bool TXLPane::OneStep(Point& p, TXLDirection direction, const Rect& bounds, bool
     const int crossLast = direction == dRight || direction == dLeft ? bounds.bottom - 1 : bounds.right - 1;
     const TXLAxis along = direction == dRight || direction == dLeft ? axCols : axRows;
     int& c = Along(p, along);
-    int& cross = Along(p, along == axCols ? axRows : axCols);
+    int& cross = Along(p, Across(along));
     switch (direction) {
     case dRight:
     case dDown:

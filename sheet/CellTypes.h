@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Colors.h"
+#include "platform/Geometry.h"
 
 #include <cstdint>
 
@@ -15,6 +16,15 @@ enum TXLAxis : uint8_t { axCols, axRows };
 constexpr TXLAxis Across(TXLAxis axis)
 {
     return axis == axCols ? axRows : axCols;
+}
+// A point's coordinate on the axis.
+constexpr int& Along(Point& p, TXLAxis axis)
+{
+    return axis == axCols ? p.x : p.y;
+}
+constexpr int Along(const Point& p, TXLAxis axis)
+{
+    return axis == axCols ? p.x : p.y;
 }
 // The title strip that runs along the axis: the column titles along the column axis.
 constexpr TXLSector TitleStrip(TXLAxis axis)

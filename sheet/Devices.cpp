@@ -20,7 +20,6 @@ TXLDevices::TXLDevices() : m_measureCanvas(std::make_unique<RecordingCanvas>(Siz
 void TXLDevices::SetMeasureCanvas(std::unique_ptr<TXLCanvas> canvas)
 {
     m_measureCanvas = std::move(canvas);
-    ReadPrinter();
 }
 
 void TXLDevices::ReadPrinter()

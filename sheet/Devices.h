@@ -27,6 +27,7 @@ public:
 
 private:
     friend class TXLManager;
+    // The page in screen pixels follows at the next ReadPrinter.
     void SetMeasureCanvas(std::unique_ptr<TXLCanvas> canvas);
     // Re-reads the printer metrics and converts the page to the measuring canvas's pixels.
     void ReadPrinter();

@@ -279,7 +279,7 @@ int TXLSheet::AutoSize(int index, TXLAxis axis)
 {
     TXLCanvas& canvas = XLManager().Devices().MeasureCanvas();
     TXLCanvasStateSaver saver(canvas);
-    const TXLAxis across = axis == axCols ? axRows : axCols;
+    const TXLAxis across = Across(axis);
     const int titles = across == axCols ? TitleCols() : TitleRows();
     const int count = across == axCols ? ColCount() : RowCount();
     int largest = 0;

@@ -47,7 +47,7 @@ TEST(CalendarLayout, PartsFollowTheDigitSize)
     const Size digit{6, 11};
     const int buttonWidth = 40;
     const Size size = CalendarAutoSize(digit, buttonWidth, {}, 4);
-    EXPECT_EQ(size, (Size{14 * 6 + 35 + 4 * 6 + 4, 4 + 16 + 7 * 11 + 16 + 11 + 17}));
+    EXPECT_EQ(size, (Size{147, 141}));
     const TGSCalendarLayout l = LayOutCalendar({2, 2, size.cx - 2, size.cy - 2}, digit, buttonWidth, {});
     EXPECT_EQ(l.Title, (Rect{2, 2, size.cx - 2, 18}));
     EXPECT_EQ(l.PrevArrow, (Rect{2, 2, 18, 18}));
